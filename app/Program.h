@@ -1,0 +1,25 @@
+#pragma once
+
+#include "app/RealHost.h"
+#include "sim/Form1.h"
+#include "ui/MainWindow.h"
+
+// The running program: the core's main window state, its host and the widgets
+// that show it.
+class Program
+{
+public:
+    explicit Program(const QLocale &locale = QLocale::system());
+
+    // Runs the main window's load handler and shows it centred on the screen.
+    void start();
+
+    Form1 &form() { return m_form; }
+    RealHost &host() { return m_host; }
+    MainWindow &window() { return m_window; }
+
+private:
+    RealHost m_host;
+    Form1 m_form;
+    MainWindow m_window;
+};

@@ -1,0 +1,17 @@
+#include "app/Program.h"
+#include "ui/Fonts.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("talven"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Тальвен"));
+    QApplication::setApplicationVersion(QStringLiteral(TALVEN_VERSION));
+    Fonts::registerSubstitutes();
+
+    Program program;
+    program.start();
+    return app.exec();
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QtGlobal>
+
+// A colour as the window stores it: 24-bit RGB packed as 0x00BBGGRR (blue in
+// the third byte from the right), or a colour of the desktop's scheme named by
+// its role, resolved only when painting.
+struct Colour {
+    enum class Role { Rgb, WindowText, ButtonText, ButtonFace, Highlight };
+
+    Role role = Role::Rgb;
+    quint32 bgr = 0; // 0x00BBGGRR; used when role is Rgb
+
+    static constexpr Colour rgb(quint32 bgr) { return {Role::Rgb, bgr}; }
+    static constexpr Colour windowText() { return {Role::WindowText, 0}; }
+    static constexpr Colour buttonText() { return {Role::ButtonText, 0}; }
+    static constexpr Colour buttonFace() { return {Role::ButtonFace, 0}; }
+
+    constexpr int red() const { return int(bgr & 0xFF); }
+    constexpr int green() const { return int((bgr >> 8) & 0xFF); }
+    constexpr int blue() const { return int((bgr >> 16) & 0xFF); }
+
+    friend constexpr bool operator==(Colour a, Colour b)
+    {
+        return a.role == b.role && (a.role != Role::Rgb || a.bgr == b.bgr);
+    }
+    friend constexpr bool operator!=(Colour a, Colour b) { return !(a == b); }
+};
+
+namespace Colours {
+inline constexpr Colour black = Colour::rgb(0x00000000);
+inline constexpr Colour darkGrey = Colour::rgb(0x00404040);
+inline constexpr Colour grey = Colour::rgb(0x00808080);
+inline constexpr Colour paleBlue = Colour::rgb(0x00FFC0C0); // the liquid colour at start
+inline constexpr Colour darkRed = Colour::rgb(0x00000080);
+inline constexpr Colour darkBlue = Colour::rgb(0x00C00000);
+} // namespace Colours

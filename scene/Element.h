@@ -1,0 +1,52 @@
+#pragma once
+
+#include "scene/Colour.h"
+
+#include <QString>
+
+// One named element of the apparatus drawing. Geometry is in twips
+// (1/1440 inch, 15 to a pixel at 96 dpi), single precision, and reads back
+// exactly as last written: fractions accumulate.
+struct Element {
+    enum class Kind { Rectangle, Oval, Line, Label, Picture };
+    enum class Align { Left, Centre };
+
+    struct Font {
+        QString family;
+        qreal pointSize = 8.25;
+        bool bold = false;
+    };
+
+    Kind kind = Kind::Rectangle;
+    QString name;
+    int index = -1; // position in a control array (Label1, Label2, Image1); -1 otherwise
+    bool visible = true;
+
+    // Rectangles, ovals, labels and pictures: the box, in twips.
+    float left = 0, top = 0, width = 0, height = 0;
+
+    // Lines: the end points, in twips.
+    float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+
+    // Rectangles and ovals: a transparent fill paints nothing inside.
+    bool filled = false;
+    Colour fill;
+    // Rectangles, ovals and lines.
+    bool bordered = true;
+    Colour border = Colour::windowText();
+    int borderWidth = 1; // whole pixels
+
+    // Labels.
+    QString caption;
+    Colour fore = Colour::buttonText();
+    bool opaque = false; // an opaque label fills its box in `back`
+    Colour back = Colour::buttonFace();
+    Font font;
+    Align align = Align::Left;
+    bool autoSize = false; // the box follows the caption's size
+
+    // Pictures: the resource stretched over the box.
+    QString picture;
+
+    float bottom() const { return top + height; }
+};

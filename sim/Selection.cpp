@@ -1,0 +1,43 @@
+// Choosing the test liquid.
+#include "sim/Form1.h"
+
+#include "measure/NumberText.h"
+
+namespace {
+void paint(Element &e, Colour colour)
+{
+    e.fill = colour;
+    e.border = colour;
+}
+} // namespace
+
+void Form1::Combo1_Click()
+{
+    Scene &scene = m_state.scene;
+    Element &strui3 = scene.strui3();
+    strui3.height = Geometry::collectedStartHeight;
+    strui3.top = Geometry::collectedStartTop;
+    strui3.visible = false;
+    m_state.sred1Caption = QStringLiteral("0");
+    m_state.Label18Caption = m_state.Combo1Text;
+    scene.voda2().height = Geometry::emptyColumnHeight;
+    scene.voda2().top = Geometry::emptyColumnTop;
+
+    // A typed name that matches no liquid keeps the previous liquid.
+    if (const std::optional<int> found = Liquids::indexOf(m_state.Combo1Text)) {
+        const Liquid &liquid = Liquids::catalogue[*found];
+        paint(scene.voda2(), liquid.columnColour);
+        paint(scene.strui2(), liquid.columnColour);
+        paint(strui3, liquid.collectedColour);
+        m_state.zhidkost = *found; // also switches the list shown
+    }
+    showMean();
+}
+
+// sred1 shows the mean of the shown list; an empty list leaves it as it is.
+void Form1::showMean()
+{
+    if (const std::optional<double> mean =
+            NumberText::meanOf(m_state.List1[m_state.zhidkost], m_locale))
+        m_state.sred1Caption = NumberText::fromNumber(*mean, m_locale);
+}

@@ -1,0 +1,8 @@
+// Built only by the test core_rejects_widgets, which passes when this fails:
+// a target that links the core alone has no widget headers.
+#include <QWidget>
+
+int probe()
+{
+    return sizeof(QWidget);
+}

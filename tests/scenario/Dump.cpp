@@ -1,0 +1,138 @@
+#include "tests/scenario/Dump.h"
+
+#include "sim/Form1.h"
+
+#include <cstdio>
+
+namespace {
+
+class Json
+{
+public:
+    QByteArray text;
+
+    Json &raw(const char *s)
+    {
+        text += s;
+        return *this;
+    }
+    Json &key(const char *name)
+    {
+        if (!text.isEmpty() && !text.endsWith('{') && !text.endsWith('['))
+            text += ',';
+        string(QString::fromUtf8(name));
+        text += ':';
+        return *this;
+    }
+    Json &string(const QString &s)
+    {
+        text += '"';
+        for (const char c : s.toUtf8()) {
+            if (c == '"' || c == '\\') {
+                text += '\\';
+                text += c;
+            } else if (static_cast<unsigned char>(c) < 0x20) {
+                char escaped[8];
+                std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
+                text += escaped;
+            } else {
+                text += c;
+            }
+        }
+        text += '"';
+        return *this;
+    }
+    Json &number(float value)
+    {
+        char digits[32];
+        std::snprintf(digits, sizeof digits, "%.9g", double(value));
+        text += digits;
+        return *this;
+    }
+    Json &integer(int value) { return raw(QByteArray::number(value).constData()); }
+    Json &boolean(bool value) { return raw(value ? "true" : "false"); }
+    Json &colour(Colour c)
+    {
+        switch (c.role) {
+        case Colour::Role::Rgb: {
+            char hex[16];
+            std::snprintf(hex, sizeof hex, "0x%08X", unsigned(c.bgr));
+            return string(QString::fromLatin1(hex));
+        }
+        case Colour::Role::WindowText:
+            return string(QStringLiteral("windowtext"));
+        case Colour::Role::ButtonText:
+            return string(QStringLiteral("buttontext"));
+        case Colour::Role::ButtonFace:
+            return string(QStringLiteral("buttonface"));
+        case Colour::Role::Highlight:
+            return string(QStringLiteral("highlight"));
+        }
+        return *this;
+    }
+    Json &strings(const QStringList &list)
+    {
+        raw("[");
+        for (int i = 0; i < list.size(); ++i) {
+            if (i)
+                raw(",");
+            string(list[i]);
+        }
+        return raw("]");
+    }
+    Json &geometry(const Element &e)
+    {
+        return key("top").number(e.top).key("height").number(e.height);
+    }
+    Json &colours(const Element &e)
+    {
+        return key("fill").colour(e.fill).key("border").colour(e.border);
+    }
+};
+
+QStringList captions(const Scene &scene, bool left)
+{
+    QStringList list;
+    for (int mark = 0; mark < Scene::scaleMarks; ++mark)
+        list << (left ? scene.Label1(mark) : scene.Label2(mark)).caption;
+    return list;
+}
+
+} // namespace
+
+QByteArray dumpState(const Form1 &form)
+{
+    const Form1State &s = form.state();
+    const Scene &scene = s.scene;
+    Json j;
+    j.raw("{");
+    j.key("voda1").raw("{").geometry(scene.voda1()).raw("}");
+    j.key("voda2").raw("{").geometry(scene.voda2()).colours(scene.voda2()).raw("}");
+    j.key("strui1").raw("{").key("visible").boolean(scene.strui1().visible).raw("}");
+    j.key("strui2").raw("{").key("visible").boolean(scene.strui2().visible);
+    j.colours(scene.strui2()).raw("}");
+    j.key("strui3")
+        .raw("{")
+        .geometry(scene.strui3())
+        .key("visible")
+        .boolean(scene.strui3().visible);
+    j.colours(scene.strui3()).raw("}");
+    j.key("Command1").boolean(s.Command1Enabled).key("Command3").boolean(s.Command3Enabled);
+    j.key("cycles").integer(form.cycles());
+    j.key("Combo1").string(s.Combo1Text).key("zhidkost").integer(s.zhidkost);
+    j.key("Label18").string(s.Label18Caption);
+    j.key("List1").raw("[");
+    for (std::size_t i = 0; i < s.List1.size(); ++i) {
+        if (i)
+            j.raw(",");
+        j.strings(s.List1[i]);
+    }
+    j.raw("]");
+    j.key("shown").integer(s.zhidkost).key("sred1").string(s.sred1Caption);
+    j.key("lo").string(s.loText).key("ll").string(s.llText);
+    j.key("реверс").boolean(s.reversChecked);
+    j.key("Label1").strings(captions(scene, true)).key("Label2").strings(captions(scene, false));
+    j.key("beeps").integer(s.beeps);
+    j.raw("}");
+    return j.text;
+}

@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QByteArray>
+
+class Form1;
+
+// The state as one line of JSON (UTF-8, no newline), keys in a fixed order.
+QByteArray dumpState(const Form1 &form);

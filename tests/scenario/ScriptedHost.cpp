@@ -1,0 +1,135 @@
+#include "tests/scenario/ScriptedHost.h"
+
+#include "sim/Form1.h"
+#include "tests/scenario/Dump.h"
+
+namespace {
+// Empties a reading box, then types `keys` into it one by one through its key filter.
+void typeReading(Form1 &form, bool lo, const QString &keys)
+{
+    QString text;
+    lo ? form.setLoText(text) : form.setLlText(text);
+    for (QChar key : keys) {
+        lo ? form.lo_KeyPress(key) : form.ll_KeyPress(key);
+        text += key;
+        lo ? form.setLoText(text) : form.setLlText(text);
+    }
+}
+} // namespace
+
+UnknownLine::UnknownLine(int line, const QString &text)
+    : std::runtime_error(
+          QStringLiteral("line %1: unknown line: %2").arg(line).arg(text).toStdString()),
+      line(line)
+{}
+
+ScriptedHost::ScriptedHost(std::vector<Action> script, DumpSink sink)
+    : m_script(std::move(script)), m_sink(std::move(sink))
+{}
+
+void ScriptedHost::play(Form1 &form)
+{
+    m_form = &form;
+    while (!windowClosed()) {
+        if (atTick())
+            consumeTick(); // nothing runs at the top level
+        else
+            dispatch(m_script[m_next++]);
+    }
+}
+
+bool ScriptedHost::atTick() const
+{
+    return m_next < m_script.size() && m_script[m_next].kind == Action::Kind::Tick;
+}
+
+void ScriptedHost::consumeTick()
+{
+    if (++m_ticksDone >= m_script[m_next].ticks) {
+        m_ticksDone = 0;
+        ++m_next;
+    }
+}
+
+void ScriptedHost::processEvents()
+{
+    dispatchUntilTick();
+}
+
+void ScriptedHost::waitForEvents()
+{
+    while (atTick())
+        consumeTick(); // time passes, nothing happens
+    dispatchUntilTick();
+}
+
+void ScriptedHost::sleepUntil(double t)
+{
+    if (!atTick())
+        return; // the script is used up: the window closes
+    consumeTick();
+    m_clock = t;
+}
+
+void ScriptedHost::dispatchUntilTick()
+{
+    while (m_next < m_script.size() && !atTick())
+        dispatch(m_script[m_next++]);
+}
+
+void ScriptedHost::dispatch(const Action &action)
+{
+    Form1 &form = *m_form;
+    switch (action.kind) {
+    case Action::Kind::Pick:
+        form.setCombo1Text(action.argument);
+        form.Combo1_Click();
+        break;
+    case Action::Kind::Type:
+        form.setCombo1Text(action.argument);
+        break;
+    case Action::Kind::FillLeft:
+        form.Command2_Click();
+        break;
+    case Action::Kind::FillRight:
+        form.Command4_Click();
+        break;
+    case Action::Kind::DrainLeft:
+        form.Command9_Click();
+        break;
+    case Action::Kind::DrainRight:
+        form.Command10_Click();
+        break;
+    case Action::Kind::Open:
+        if (form.state().Command1Enabled) // a disabled button takes no click
+            form.Command1_Click();
+        break;
+    case Action::Kind::Close:
+        if (form.state().Command3Enabled)
+            form.Command3_Click();
+        break;
+    case Action::Kind::Lo:
+        typeReading(form, true, action.argument);
+        break;
+    case Action::Kind::Ll:
+        typeReading(form, false, action.argument);
+        break;
+    case Action::Kind::Compute:
+        form.Command5_Click();
+        break;
+    case Action::Kind::Clear:
+        form.Command6_Click();
+        break;
+    case Action::Kind::Reverse:
+        form.revers_Click();
+        break;
+    case Action::Kind::Dump:
+        if (m_sink)
+            m_sink(dumpState(form));
+        break;
+    case Action::Kind::Tick:
+        break;
+    case Action::Kind::Unknown:
+        throw UnknownLine(action.line, action.text);
+    }
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "sim/FlowHost.h"
+#include "tests/scenario/Script.h"
+
+#include <QByteArray>
+#include <functional>
+#include <stdexcept>
+#include <vector>
+
+class Form1;
+
+// A line the driver does not know, reached while playing.
+struct UnknownLine : std::runtime_error {
+    UnknownLine(int line, const QString &text);
+    int line;
+};
+
+// Plays a script against the core with a simulated clock. Events are
+// dispatched where the running program dispatches window events: at the top
+// level, and at the event processing of the innermost flow invocation, which
+// takes every event up to the next tick line. A tick wait consumes one tick;
+// a held cycle waits for the next event. The window closes when the script is
+// used up.
+class ScriptedHost : public FlowHost
+{
+public:
+    using DumpSink = std::function<void(const QByteArray &)>;
+
+    explicit ScriptedHost(std::vector<Action> script, DumpSink sink = {});
+
+    // Plays the whole script; throws UnknownLine.
+    void play(Form1 &form);
+
+    void processEvents() override;
+    void waitForEvents() override;
+    double now() override { return m_clock; }
+    void sleepUntil(double t) override;
+    void beep() override {}
+    bool windowClosed() override { return m_next >= m_script.size(); }
+
+private:
+    bool atTick() const;
+    void consumeTick();
+    void dispatchUntilTick();
+    void dispatch(const Action &action);
+
+    std::vector<Action> m_script;
+    DumpSink m_sink;
+    Form1 *m_form = nullptr;
+    std::size_t m_next = 0; // the next action to play
+    long m_ticksDone = 0;   // ticks consumed of the current tick line
+    double m_clock = 0;     // s
+};

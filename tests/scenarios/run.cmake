@@ -1,0 +1,11 @@
+# Plays SCRIPT with DRIVER and compares what it prints with SCRIPT's .expected file.
+string(REGEX REPLACE "\\.script$" ".expected" expected_file "${SCRIPT}")
+execute_process(COMMAND ${DRIVER} ${SCRIPT} OUTPUT_VARIABLE actual ERROR_VARIABLE errors
+                RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+    message(FATAL_ERROR "talven-scenario exited with ${status}: ${errors}")
+endif()
+file(READ ${expected_file} expected)
+if(NOT actual STREQUAL expected)
+    message(FATAL_ERROR "The dumps differ from ${expected_file}\nexpected:\n${expected}\nactual:\n${actual}")
+endif()

@@ -1,0 +1,181 @@
+// The main window offscreen: real clicks, picks and key presses, and what the
+// apparatus view paints.
+#include "app/Program.h"
+#include "ui/ApparatusView.h"
+#include "ui/Fonts.h"
+#include "widgets/Quiet.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+// A pixel of the view painted at device pixel ratio `ratio`, by logical position.
+QColor pixel(ApparatusView *view, QPointF at, qreal ratio)
+{
+    QImage image(view->size() * ratio, QImage::Format_ARGB32);
+    image.setDevicePixelRatio(ratio);
+    view->render(&image);
+    return image.pixelColor((at * ratio).toPoint());
+}
+
+// Types any text, Cyrillic included, key by key.
+void typeText(QWidget *widget, const QString &text)
+{
+    for (QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
+QColor twipsColour(quint32 bgr)
+{
+    return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
+}
+
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void startsWithXyleneShown();
+    void pickByMouseRunsSelection();
+    void pickByKeyboardRunsSelection();
+    void typingRunsNothing();
+    void columnTakesLiquidColour_data();
+    void columnTakesLiquidColour();
+    void vesselOutlineOverCollectedLiquid();
+    void standInFrontOfTable();
+
+private:
+    template <typename T> T *child(const char *name)
+    {
+        T *w = m_program->window().findChild<T *>(QLatin1String(name));
+        if (!w)
+            qFatal("no widget %s", name);
+        return w;
+    }
+    void click(const char *button)
+    {
+        QTest::mouseClick(child<QPushButton>(button), Qt::LeftButton);
+    }
+
+    std::unique_ptr<Program> m_program;
+};
+
+void TestMainWindow::initTestCase()
+{
+    quietOffscreenNotices();
+    Fonts::registerSubstitutes();
+}
+
+void TestMainWindow::init()
+{
+    m_program = std::make_unique<Program>(QLocale(QLocale::Russian, QLocale::Russia));
+    m_program->start();
+    QVERIFY(QTest::qWaitForWindowExposed(&m_program->window()));
+}
+
+void TestMainWindow::cleanup()
+{
+    m_program.reset();
+}
+
+void TestMainWindow::startsWithXyleneShown()
+{
+    QCOMPARE(child<QComboBox>("Combo1")->currentText(), QStringLiteral("Ксилол"));
+    QCOMPARE(child<QLabel>("Label18")->text(), QStringLiteral("Ксилол"));
+    QVERIFY(child<QListWidget>("List1_0")->isVisible());
+    QVERIFY(!child<QListWidget>("List1_4")->isVisible());
+}
+
+void TestMainWindow::pickByMouseRunsSelection()
+{
+    QComboBox *combo = child<QComboBox>("Combo1");
+    combo->showPopup();
+    QAbstractItemView *list = combo->view();
+    QTRY_VERIFY(list->isVisible());
+    const QModelIndex acetone = list->model()->index(0, 0); // first in the list, index 1
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(acetone).center());
+    QTRY_COMPARE(m_program->form().state().zhidkost, 1);
+    QCOMPARE(child<QLabel>("Label18")->text(), QStringLiteral("Ацетон"));
+    QCOMPARE(child<QLabel>("sred1")->text(), QStringLiteral("0"));
+    QVERIFY(child<QListWidget>("List1_1")->isVisible());
+    QVERIFY(!child<QListWidget>("List1_0")->isVisible());
+}
+
+void TestMainWindow::pickByKeyboardRunsSelection()
+{
+    QComboBox *combo = child<QComboBox>("Combo1");
+    combo->setFocus();
+    QTest::keyClick(combo, Qt::Key_Down); // Ксилол, then Плазма
+    QCOMPARE(m_program->form().state().zhidkost, 4);
+    QCOMPARE(child<QLabel>("Label18")->text(), QStringLiteral("Плазма"));
+    QVERIFY(child<QListWidget>("List1_4")->isVisible());
+}
+
+void TestMainWindow::typingRunsNothing()
+{
+    QComboBox *combo = child<QComboBox>("Combo1");
+    combo->lineEdit()->selectAll();
+    typeText(combo->lineEdit(), QStringLiteral("Ацетон"));
+    QCOMPARE(m_program->form().state().Combo1Text, QStringLiteral("Ацетон"));
+    QCOMPARE(m_program->form().state().zhidkost, 0);
+    QCOMPARE(child<QLabel>("Label18")->text(), QStringLiteral("Ксилол"));
+}
+
+void TestMainWindow::columnTakesLiquidColour_data()
+{
+    QTest::addColumn<qreal>("ratio");
+    QTest::addRow("ratio 1") << 1.0;
+    QTest::addRow("ratio 2") << 2.0;
+}
+
+void TestMainWindow::columnTakesLiquidColour()
+{
+    QFETCH(qreal, ratio);
+    QComboBox *combo = child<QComboBox>("Combo1");
+    combo->setFocus();
+    QTest::keyClick(combo, Qt::Key_Down); // Плазма
+    click("Command4");
+    click("Command4"); // the right column: 415 twips, top at 3440
+    ApparatusView *view = m_program->window().apparatus();
+    // Inside the column, away from ticks and border: x 1440, y 3600 twips.
+    QCOMPARE(pixel(view, {96, 240}, ratio), twipsColour(0x0000C0C0));
+    // Above its top edge the tube is empty.
+    QCOMPARE(pixel(view, {96, 220}, ratio), view->palette().color(QPalette::Button));
+}
+
+void TestMainWindow::vesselOutlineOverCollectedLiquid()
+{
+    click("Command2");
+    click("Command9"); // shows the collected liquid
+    ApparatusView *view = m_program->window().apparatus();
+    for (qreal ratio : {1.0, 2.0}) {
+        // The vessel's 3-pixel left wall at x 32..34 crosses strui3 (y 400..407).
+        QCOMPARE(pixel(view, {33, 403}, ratio), twipsColour(0x00404040));
+        QCOMPARE(pixel(view, {60, 403}, ratio), twipsColour(0x00FFC0C0));
+    }
+}
+
+void TestMainWindow::standInFrontOfTable()
+{
+    ApparatusView *view = m_program->window().apparatus();
+    for (qreal ratio : {1.0, 2.0}) {
+        const QColor rod = pixel(view, {75, 380}, ratio); // rod over the table top
+        QVERIFY2(qAbs(rod.red() - rod.blue()) < 20, qPrintable(rod.name()));
+        const QColor table = pixel(view, {200, 385}, ratio); // bare wood
+        QVERIFY2(table.red() > table.blue() + 60, qPrintable(table.name()));
+    }
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

@@ -1,0 +1,142 @@
+#include "ui/ApparatusView.h"
+
+#include "scene/Scene.h"
+#include "ui/Fonts.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+#include <QSvgRenderer>
+
+namespace {
+
+constexpr qreal px(float twips)
+{
+    return twips / ApparatusView::twipsPerPixel;
+}
+
+QRectF box(const Element &e)
+{
+    return {px(e.left), px(e.top), px(e.width), px(e.height)};
+}
+
+} // namespace
+
+ApparatusView::ApparatusView(const Scene &scene, QWidget *parent) : QWidget(parent), m_scene(scene)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAccessibleName(tr("Вискозиметр: две трубки со шкалами и приёмный сосуд"));
+}
+
+ApparatusView::~ApparatusView()
+{
+    qDeleteAll(m_pictures);
+}
+
+QSize ApparatusView::sizeHint() const
+{
+    return {531, 414}; // the main window's client area, 7965 x 6210 twips
+}
+
+QColor ApparatusView::resolve(Colour colour) const
+{
+    switch (colour.role) {
+    case Colour::Role::Rgb:
+        return QColor(colour.red(), colour.green(), colour.blue());
+    case Colour::Role::WindowText:
+        return palette().color(QPalette::WindowText);
+    case Colour::Role::ButtonText:
+        return palette().color(QPalette::ButtonText);
+    case Colour::Role::ButtonFace:
+        return palette().color(QPalette::Button);
+    case Colour::Role::Highlight:
+        return palette().color(QPalette::Highlight);
+    }
+    return {};
+}
+
+void ApparatusView::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    painter.fillRect(event->rect(), palette().color(QPalette::Button));
+    for (const Element &e : m_scene.elements()) {
+        if (!e.visible)
+            continue;
+        switch (e.kind) {
+        case Element::Kind::Rectangle:
+        case Element::Kind::Oval:
+            paintShape(painter, e);
+            break;
+        case Element::Kind::Line:
+            paintLine(painter, e);
+            break;
+        case Element::Kind::Label:
+            paintLabel(painter, e);
+            break;
+        case Element::Kind::Picture:
+            paintPicture(painter, e);
+            break;
+        }
+    }
+}
+
+// The fill covers the box; a border of width w lies inside it. A box too
+// small to hold its border is all border.
+void ApparatusView::paintShape(QPainter &painter, const Element &e) const
+{
+    const QRectF outer = box(e);
+    const bool oval = e.kind == Element::Kind::Oval;
+    const qreal half = e.borderWidth / 2.0;
+    const QRectF inner = outer.adjusted(half, half, -half, -half);
+    painter.setRenderHint(QPainter::Antialiasing, oval);
+    if (e.bordered && (inner.width() <= 0 || inner.height() <= 0)) {
+        painter.fillRect(outer, resolve(e.border));
+        return;
+    }
+    painter.setPen(e.bordered ? QPen(resolve(e.border), e.borderWidth, Qt::SolidLine, Qt::SquareCap,
+                                     Qt::MiterJoin)
+                              : QPen(Qt::NoPen));
+    painter.setBrush(e.filled ? QBrush(resolve(e.fill)) : QBrush(Qt::NoBrush));
+    if (oval) {
+        painter.drawEllipse(e.bordered ? inner : outer);
+    } else if (e.bordered) {
+        if (e.filled)
+            painter.fillRect(outer, resolve(e.fill));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(inner);
+    } else {
+        painter.fillRect(outer, resolve(e.fill));
+    }
+}
+
+// A line of width w covers w pixels below and right of its end points.
+void ApparatusView::paintLine(QPainter &painter, const Element &e) const
+{
+    const qreal half = e.borderWidth / 2.0;
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(QPen(resolve(e.border), e.borderWidth, Qt::SolidLine, Qt::FlatCap));
+    painter.drawLine(QLineF(px(e.x1), px(e.y1) + half, px(e.x2), px(e.y2) + half));
+}
+
+void ApparatusView::paintLabel(QPainter &painter, const Element &e) const
+{
+    const QFont font = Fonts::font(e.font.family, e.font.pointSize, e.font.bold);
+    QRectF rect = box(e);
+    if (e.autoSize)
+        rect.setSize(QFontMetricsF(font).size(Qt::TextSingleLine, e.caption));
+    if (e.opaque)
+        painter.fillRect(rect, resolve(e.back));
+    painter.setFont(font);
+    painter.setPen(resolve(e.fore));
+    const Qt::Alignment align =
+        e.align == Element::Align::Centre ? Qt::AlignHCenter : Qt::AlignLeft;
+    painter.drawText(rect, int(align | Qt::AlignTop | Qt::TextSingleLine), e.caption);
+}
+
+void ApparatusView::paintPicture(QPainter &painter, const Element &e)
+{
+    QSvgRenderer *&renderer = m_pictures[e.picture];
+    if (!renderer)
+        renderer = new QSvgRenderer(e.picture);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    renderer->render(&painter, box(e));
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+#include <memory>
+
+class ApparatusView;
+class Form1;
+class QListWidget;
+namespace Ui {
+class MainWindow;
+}
+
+// The main window Form1: the apparatus view with the frames and controls over
+// it. Every control calls one handler of the core's Form1 and then shows the
+// state that the handler left.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+public:
+    explicit MainWindow(Form1 &form, QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    // Brings every widget in line with the core's state.
+    void sync();
+
+    ApparatusView *apparatus() const { return m_apparatus; }
+
+signals:
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void connectHandlers();
+    void syncList(QListWidget *view, const QStringList &items);
+
+    Form1 &m_form;
+    std::unique_ptr<Ui::MainWindow> m_ui;
+    ApparatusView *m_apparatus;
+    std::array<QListWidget *, 7> m_lists;
+    bool m_closed = false;
+};
