@@ -4,6 +4,8 @@
 #include "tests/scenario/ScriptedHost.h"
 
 #include <QByteArrayList>
+#include <QJsonDocument>
+#include <QJsonObject>
 
 // A fresh main window that has played `script` to its end, with the dumps it printed.
 struct Session {
@@ -18,6 +20,15 @@ struct Session {
 
     const Form1State &state() const { return form.state(); }
     const Scene &scene() const { return form.state().scene; }
+
+    // The i-th dump, and its values by key, as in at(2, "voda1", "height").
+    QJsonObject dump(int i) const { return QJsonDocument::fromJson(dumps.value(i)).object(); }
+
+    QJsonValue at(int i, const char *key) const { return dump(i).value(QLatin1String(key)); }
+    QJsonValue at(int i, const char *element, const char *field) const
+    {
+        return at(i, element).toObject().value(QLatin1String(field));
+    }
 
     QByteArrayList dumps;
     ScriptedHost host;
