@@ -24,6 +24,11 @@ test: setup
 	@cmake --build --preset asan
 	ctest --test-dir build/asan --output-on-failure -j2
 
+bench: setup
+	@cmake --preset bench >/dev/null
+	@cmake --build --preset bench
+	XDG_RUNTIME_DIR=$${XDG_RUNTIME_DIR:-$$(mktemp -d)} ./build/bench/bench/flow_bench
+
 screenshot: release
 	@mkdir -p $(dir $(SCREENSHOT))
 	XDG_RUNTIME_DIR=$${XDG_RUNTIME_DIR:-$$(mktemp -d)} ./build/release/app/talven-screenshot $(SCREENSHOT)

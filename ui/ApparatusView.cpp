@@ -6,6 +6,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QSvgRenderer>
+#include <algorithm>
 
 namespace {
 
@@ -27,9 +28,61 @@ ApparatusView::ApparatusView(const Scene &scene, QWidget *parent) : QWidget(pare
     setAccessibleName(tr("Вискозиметр: две трубки со шкалами и приёмный сосуд"));
 }
 
-ApparatusView::~ApparatusView()
+namespace {
+// What painting reads of an element that the handlers may change.
+bool looksAlike(const Element &a, const Element &b)
 {
-    qDeleteAll(m_pictures);
+    return a.visible == b.visible && a.left == b.left && a.top == b.top && a.width == b.width &&
+           a.height == b.height && a.fill == b.fill && a.border == b.border &&
+           a.caption == b.caption;
+}
+} // namespace
+
+// Repaints only where elements changed: the moving liquid lies left of the
+// frames, so a tick does not repaint the controls stacked over the view.
+void ApparatusView::refresh()
+{
+    const std::vector<Element> &now = m_scene.elements();
+    if (m_painted.size() != now.size()) {
+        m_painted = now;
+        update();
+        return;
+    }
+    QRegion changed;
+    for (std::size_t i = 0; i < now.size(); ++i) {
+        if (looksAlike(now[i], m_painted[i]))
+            continue;
+        changed += bounds(m_painted[i]);
+        changed += bounds(now[i]);
+        m_painted[i] = now[i];
+    }
+    if (!changed.isEmpty())
+        update(changed);
+}
+
+// The pixels an element may cover, rounded outwards.
+QRect ApparatusView::bounds(const Element &e) const
+{
+    QRectF area = box(e);
+    if (e.kind == Element::Kind::Line)
+        area = QRectF(QPointF(px(e.x1), px(e.y1)), QPointF(px(e.x2), px(e.y2))).normalized();
+    else if (e.kind == Element::Kind::Label)
+        area = labelRect(e);
+    const int margin = e.borderWidth + 1;
+    return area.toAlignedRect().adjusted(-margin, -margin, margin, margin);
+}
+
+QRectF ApparatusView::labelRect(const Element &e) const
+{
+    QRectF rect = box(e);
+    if (e.autoSize)
+        rect.setSize(QFontMetricsF(labelFont(e)).size(Qt::TextSingleLine, e.caption));
+    return rect;
+}
+
+QFont ApparatusView::labelFont(const Element &e) const
+{
+    return Fonts::font(e.font.family, e.font.pointSize, e.font.bold);
 }
 
 QSize ApparatusView::sizeHint() const
@@ -119,24 +172,29 @@ void ApparatusView::paintLine(QPainter &painter, const Element &e) const
 
 void ApparatusView::paintLabel(QPainter &painter, const Element &e) const
 {
-    const QFont font = Fonts::font(e.font.family, e.font.pointSize, e.font.bold);
-    QRectF rect = box(e);
-    if (e.autoSize)
-        rect.setSize(QFontMetricsF(font).size(Qt::TextSingleLine, e.caption));
+    const QRectF rect = labelRect(e);
     if (e.opaque)
         painter.fillRect(rect, resolve(e.back));
-    painter.setFont(font);
+    painter.setFont(labelFont(e));
     painter.setPen(resolve(e.fore));
     const Qt::Alignment align =
         e.align == Element::Align::Centre ? Qt::AlignHCenter : Qt::AlignLeft;
     painter.drawText(rect, int(align | Qt::AlignTop | Qt::TextSingleLine), e.caption);
 }
 
+// The drawings are rendered once into pixmaps of the device's resolution.
 void ApparatusView::paintPicture(QPainter &painter, const Element &e)
 {
-    QSvgRenderer *&renderer = m_pictures[e.picture];
-    if (!renderer)
-        renderer = new QSvgRenderer(e.picture);
-    painter.setRenderHint(QPainter::Antialiasing, true);
-    renderer->render(&painter, box(e));
+    const QRectF target = box(e);
+    const qreal ratio = painter.device()->devicePixelRatioF();
+    const QSize pixels = (target.size() * ratio).toSize();
+    QPixmap &picture = m_pictures[e.picture];
+    if (picture.size() != pixels || picture.devicePixelRatio() != ratio) {
+        picture = QPixmap(pixels);
+        picture.fill(Qt::transparent);
+        QPainter render(&picture);
+        QSvgRenderer(e.picture).render(&render);
+        picture.setDevicePixelRatio(ratio);
+    }
+    painter.drawPixmap(target.topLeft(), picture);
 }

@@ -1,12 +1,13 @@
 #pragma once
 
 #include <QHash>
+#include <QPixmap>
 #include <QWidget>
+#include <vector>
 
-class QSvgRenderer;
+#include "scene/Element.h"
+
 class Scene;
-struct Colour;
-struct Element;
 
 // Paints the apparatus: every visible scene element in drawing order, twips
 // mapped to logical pixels so that the picture stays crisp at any device pixel
@@ -18,20 +19,25 @@ public:
     static constexpr qreal twipsPerPixel = 15;
 
     explicit ApparatusView(const Scene &scene, QWidget *parent = nullptr);
-    ~ApparatusView() override;
-
     QSize sizeHint() const override;
+
+    // Schedules a repaint when the scene looks different from the last paint.
+    void refresh();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
     QColor resolve(Colour colour) const;
+    QRect bounds(const Element &e) const;
+    QRectF labelRect(const Element &e) const;
+    QFont labelFont(const Element &e) const;
     void paintShape(QPainter &painter, const Element &e) const;
     void paintLine(QPainter &painter, const Element &e) const;
     void paintLabel(QPainter &painter, const Element &e) const;
     void paintPicture(QPainter &painter, const Element &e);
 
     const Scene &m_scene;
-    QHash<QString, QSvgRenderer *> m_pictures;
+    std::vector<Element> m_painted;     // the scene as last painted
+    QHash<QString, QPixmap> m_pictures; // rendered once per size and pixel ratio
 };

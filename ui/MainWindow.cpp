@@ -118,7 +118,7 @@ void MainWindow::sync()
         m_lists[i]->setVisible(i == state.zhidkost);
     }
     m_ui->sred1->setText(state.sred1Caption);
-    m_apparatus->update();
+    m_apparatus->refresh();
 }
 
 void MainWindow::syncList(QListWidget *view, const QStringList &items)

@@ -12,6 +12,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -54,6 +55,11 @@ private slots:
     void columnTakesLiquidColour();
     void vesselOutlineOverCollectedLiquid();
     void standInFrontOfTable();
+
+    void tapOpensAndCloses();
+    void closingWindowEndsFlow_data();
+    void closingWindowEndsFlow();
+    void programExitsCleanlyMidFlow();
 
 private:
     template <typename T> T *child(const char *name)
@@ -175,6 +181,73 @@ void TestMainWindow::standInFrontOfTable()
         const QColor table = pixel(view, {200, 385}, ratio); // bare wood
         QVERIFY2(table.red() > table.blue() + 60, qPrintable(table.name()));
     }
+}
+
+// Real clicks with the real host: the flow runs inside the click on
+// "Открыть кран", so what happens meanwhile is scheduled on timers first.
+void TestMainWindow::tapOpensAndCloses()
+{
+    for (const char *button : {"Command2", "Command2", "Command4", "Command4"})
+        click(button);
+    const Scene &scene = m_program->form().state().scene;
+    float atOneSecond = 0, atClose = 0, later = 0;
+    QTimer::singleShot(1000, [&] {
+        atOneSecond = scene.voda1().height;
+        click("Command3");
+        atClose = scene.voda1().height;
+    });
+    QTimer::singleShot(1600, [&] {
+        later = scene.voda1().height;
+        m_program->window().close();
+    });
+    click("Command1"); // returns when the window closes
+    QVERIFY2(atOneSecond < 415 && atOneSecond > 415 - 8 * 30,
+             qPrintable(QString::number(atOneSecond)));
+    QVERIFY(scene.voda2().height < 415);
+    QCOMPARE(later, atClose); // held: nothing moves
+    QCOMPARE(m_program->form().cycles(), 0);
+}
+
+void TestMainWindow::closingWindowEndsFlow_data()
+{
+    QTest::addColumn<QString>("during");
+    QTest::addRow("flow") << "flow";
+    QTest::addRow("held") << "held";
+    QTest::addRow("nested") << "nested";
+}
+
+// Every invocation ends and leaves the apparatus as the window last showed it.
+void TestMainWindow::closingWindowEndsFlow()
+{
+    QFETCH(QString, during);
+    for (const char *button : {"Command2", "Command2", "Command2"})
+        click(button);
+    Form1 &form = m_program->form();
+    int depth = 0;
+    if (during == QLatin1String("held"))
+        QTimer::singleShot(200, [&] { click("Command3"); });
+    if (during == QLatin1String("nested"))
+        QTimer::singleShot(200, [&] { click("Command4"); });
+    float heightAtClose = 0;
+    QTimer::singleShot(500, [&] {
+        depth = form.cycles();
+        heightAtClose = form.state().scene.voda1().height;
+        m_program->window().close();
+    });
+    click("Command1");
+    QCOMPARE(depth, during == QLatin1String("nested") ? 2 : 1);
+    QCOMPARE(form.cycles(), 0);
+    QCOMPARE(form.state().scene.voda1().height, heightAtClose);
+}
+
+void TestMainWindow::programExitsCleanlyMidFlow()
+{
+    click("Command2");
+    click("Command2");
+    QTimer::singleShot(0, [&] { click("Command1"); });
+    QTimer::singleShot(400, [&] { m_program->window().close(); });
+    QCOMPARE(QApplication::exec(), 0);
+    QCOMPARE(m_program->form().cycles(), 0);
 }
 
 QTEST_MAIN(TestMainWindow)
