@@ -6,6 +6,7 @@
 #include "widgets/Quiet.h"
 
 #include <QAbstractItemView>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -55,6 +56,12 @@ private slots:
     void columnTakesLiquidColour();
     void vesselOutlineOverCollectedLiquid();
     void standInFrontOfTable();
+
+    void typedFullStopBecomesComma();
+    void pastedFullStopStays();
+    void refusedComputeFocusesBox_data();
+    void refusedComputeFocusesBox();
+    void resultLandsInShownList();
 
     void tapOpensAndCloses();
     void closingWindowEndsFlow_data();
@@ -181,6 +188,77 @@ void TestMainWindow::standInFrontOfTable()
         const QColor table = pixel(view, {200, 385}, ratio); // bare wood
         QVERIFY2(table.red() > table.blue() + 60, qPrintable(table.name()));
     }
+}
+
+void TestMainWindow::typedFullStopBecomesComma()
+{
+    QLineEdit *lo = child<QLineEdit>("lo");
+    QTest::keyClicks(lo, "1.5");
+    QCOMPARE(lo->text(), QStringLiteral("1,5"));
+    QCOMPARE(m_program->form().state().loText, QStringLiteral("1,5"));
+}
+
+void TestMainWindow::pastedFullStopStays()
+{
+    QLineEdit *ll = child<QLineEdit>("ll");
+    QGuiApplication::clipboard()->setText(QStringLiteral("1.5"));
+    QTest::keyClick(ll, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(ll->text(), QStringLiteral("1.5"));
+    QCOMPARE(m_program->form().state().llText, QStringLiteral("1.5"));
+}
+
+void TestMainWindow::refusedComputeFocusesBox_data()
+{
+    QTest::addColumn<QString>("lo");
+    QTest::addColumn<QString>("ll");
+    QTest::addColumn<QString>("focused");
+    QTest::addRow("l' zero") << "1"
+                             << "0"
+                             << "ll";
+    QTest::addRow("l0 not a number") << "x"
+                                     << "0"
+                                     << "lo";
+    QTest::addRow("l0 empty") << ""
+                              << "2"
+                              << "lo";
+}
+
+void TestMainWindow::refusedComputeFocusesBox()
+{
+    QFETCH(QString, lo);
+    QFETCH(QString, ll);
+    QFETCH(QString, focused);
+    QMainWindow &window = m_program->window();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QTest::keyClicks(child<QLineEdit>("lo"), lo);
+    QTest::keyClicks(child<QLineEdit>("ll"), ll);
+    click("Command5");
+    QCOMPARE(m_program->form().state().beeps, 1);
+    QCOMPARE(child<QListWidget>("List1_0")->count(), 0);
+    QCOMPARE(child<QLabel>("sred1")->text(), QString());
+    QLineEdit *box = child<QLineEdit>(qPrintable(focused));
+    QTRY_COMPARE(QApplication::focusWidget(), box);
+    QCOMPARE(box->selectedText(), box->text());
+}
+
+void TestMainWindow::resultLandsInShownList()
+{
+    QComboBox *combo = child<QComboBox>("Combo1");
+    combo->setFocus();
+    QTest::keyClick(combo, Qt::Key_Down); // Плазма
+    QTest::keyClicks(child<QLineEdit>("lo"), "180");
+    QTest::keyClicks(child<QLineEdit>("ll"), "75");
+    click("Command5");
+    QListWidget *plasma = child<QListWidget>("List1_4");
+    QVERIFY(plasma->isVisible());
+    QCOMPARE(plasma->count(), 1);
+    QCOMPARE(plasma->item(0)->text(), QStringLiteral("2,4"));
+    QCOMPARE(child<QLabel>("sred1")->text(), QStringLiteral("2,4"));
+    QCOMPARE(child<QListWidget>("List1_0")->count(), 0);
+    click("Command6");
+    QCOMPARE(plasma->count(), 0);
+    QCOMPARE(child<QLabel>("sred1")->text(), QStringLiteral("0"));
 }
 
 // Real clicks with the real host: the flow runs inside the click on
