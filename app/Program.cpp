@@ -6,6 +6,24 @@ Program::Program(const QLocale &locale) : m_form(m_host, locale), m_window(m_for
 {
     m_host.setBeforeEvents([this] { m_window.sync(); });
     QObject::connect(&m_window, &MainWindow::closed, [this] { m_host.closeWindow(); });
+    QObject::connect(&m_window, &MainWindow::aboutRequested, [this] { showAbout(); });
+}
+
+// A new about window at every showing, without an owner.
+void Program::showAbout()
+{
+    auto *about = new AboutWindow(&m_window, m_aboutHold);
+    centreOnScreen(*about);
+    about->show();
+}
+
+void Program::centreOnScreen(QWidget &window)
+{
+    if (const QScreen *screen = m_window.screen()) {
+        QRect frame = window.frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        window.move(frame.topLeft());
+    }
 }
 
 void Program::start()
@@ -13,10 +31,7 @@ void Program::start()
     m_form.Form_Load();
     m_window.sync();
     m_window.adjustSize();
-    if (const QScreen *screen = m_window.screen()) {
-        QRect frame = m_window.frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        m_window.move(frame.topLeft());
-    }
+    centreOnScreen(m_window);
     m_window.show();
+    m_window.focusTap(); // the first control that takes the focus
 }

@@ -2,6 +2,7 @@
 
 #include "app/RealHost.h"
 #include "sim/Form1.h"
+#include "ui/AboutWindow.h"
 #include "ui/MainWindow.h"
 
 // The running program: the core's main window state, its host and the widgets
@@ -14,12 +15,19 @@ public:
     // Runs the main window's load handler and shows it centred on the screen.
     void start();
 
+    // How the about window holds the program (five seconds unless replaced).
+    void setAboutHold(AboutWindow::Hold hold) { m_aboutHold = std::move(hold); }
+
     Form1 &form() { return m_form; }
     RealHost &host() { return m_host; }
     MainWindow &window() { return m_window; }
 
 private:
+    void showAbout();
+    void centreOnScreen(QWidget &window);
+
     RealHost m_host;
     Form1 m_form;
     MainWindow m_window;
+    AboutWindow::Hold m_aboutHold = AboutWindow::holdFiveSeconds;
 };

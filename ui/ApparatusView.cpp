@@ -99,8 +99,8 @@ QColor ApparatusView::resolve(Colour colour) const
         return palette().color(QPalette::WindowText);
     case Colour::Role::ButtonText:
         return palette().color(QPalette::ButtonText);
-    case Colour::Role::ButtonFace:
-        return palette().color(QPalette::Button);
+    case Colour::Role::ButtonFace: // the window's own background
+        return palette().color(QPalette::Window);
     case Colour::Role::Highlight:
         return palette().color(QPalette::Highlight);
     }
@@ -110,7 +110,7 @@ QColor ApparatusView::resolve(Colour colour) const
 void ApparatusView::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
-    painter.fillRect(event->rect(), palette().color(QPalette::Button));
+    painter.fillRect(event->rect(), palette().color(QPalette::Window));
     for (const Element &e : m_scene.elements()) {
         if (!e.visible)
             continue;

@@ -5,13 +5,43 @@
 #include "ui/Fonts.h"
 #include "ui_MainWindow.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QLayout>
+#include <QShortcut>
 
 MainWindow::MainWindow(Form1 &form, QWidget *parent)
     : QMainWindow(parent), m_form(form), m_ui(std::make_unique<Ui::MainWindow>())
 {
     m_ui->setupUi(this);
+    // A fixed window: minimise and close, no maximise.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowIcon(QIcon(QStringLiteral(":/art/talven.svg")));
+
+    m_apparatus = new ApparatusView(form.state().scene, m_ui->centralwidget);
+    m_apparatus->setGeometry(QRect(QPoint(0, 0), m_apparatus->sizeHint()));
+    m_apparatus->lower();
+    m_ui->centralwidget->setFixedSize(m_apparatus->sizeHint()); // 7965 x 6210 twips
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    m_lists = {m_ui->List1_0, m_ui->List1_1, m_ui->List1_2, m_ui->List1_3,
+               m_ui->List1_4, m_ui->List1_5, m_ui->List1_6};
+    setUpLook();
+    setUpSelector();
+    for (int i = 0; i < Liquids::count; ++i)
+        m_lists[i]->setAccessibleName(tr("Результаты: %1").arg(Liquids::catalogue[i].name));
+    m_ui->lo->installEventFilter(this);
+    m_ui->ll->installEventFilter(this);
+    connectHandlers();
+}
+
+// Designed fonts and colours: MS Sans Serif 8.25 pt unless named, frame
+// captions in the highlight colour. Labels are left transparent: the style
+// shades the frames' panels, and an opaque label would stand out of them.
+void MainWindow::setUpLook()
+{
     const QString sansSerif = QStringLiteral("MS Sans Serif");
     setFont(Fonts::font(sansSerif, 8.25));
     for (QWidget *w : std::initializer_list<QWidget *>{m_ui->Label18, m_ui->lo, m_ui->ll})
@@ -19,28 +49,32 @@ MainWindow::MainWindow(Form1 &form, QWidget *parent)
     for (QWidget *w : std::initializer_list<QWidget *>{m_ui->Label16, m_ui->Label17})
         w->setFont(Fonts::font(sansSerif, 13.5, true));
 
-    m_apparatus = new ApparatusView(form.state().scene, m_ui->centralwidget);
-    m_apparatus->setGeometry(QRect(QPoint(0, 0), m_apparatus->sizeHint()));
-    m_apparatus->lower();
-    m_ui->centralwidget->setFixedSize(m_apparatus->sizeHint());
-    for (QWidget *frame : {m_ui->Frame1, m_ui->Frame2, m_ui->Frame3})
+    // Only the frames' captions take the highlight colour; their controls keep
+    // the standard text colours.
+    const QPalette standard = palette();
+    QPalette caption = standard, controls = standard;
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text}) {
+        caption.setColor(role, standard.color(QPalette::Highlight));
+        controls.setColor(role, standard.color(role));
+    }
+    for (QGroupBox *frame : {m_ui->Frame1, m_ui->Frame2, m_ui->Frame3}) {
         frame->setAutoFillBackground(true); // frames hide the table top behind them
+        frame->setPalette(caption);
+        for (QWidget *control : frame->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            control->setPalette(controls);
+    }
+}
 
-    m_ui->Combo1->addItems(Liquids::selectorOrder());
-    m_ui->Combo1->setCompleter(nullptr); // typed text stays as typed
-    const int start = m_ui->Combo1->findText(form.state().Combo1Text, Qt::MatchExactly);
+void MainWindow::setUpSelector()
+{
+    QComboBox *combo = m_ui->Combo1;
+    combo->addItems(Liquids::selectorOrder());
+    combo->setCompleter(nullptr); // typed text stays as typed
+    const int start = combo->findText(m_form.state().Combo1Text, Qt::MatchExactly);
     if (start >= 0)
-        m_ui->Combo1->setCurrentIndex(start);
+        combo->setCurrentIndex(start);
     else
-        m_ui->Combo1->setEditText(form.state().Combo1Text);
-
-    m_lists = {m_ui->List1_0, m_ui->List1_1, m_ui->List1_2, m_ui->List1_3,
-               m_ui->List1_4, m_ui->List1_5, m_ui->List1_6};
-    for (int i = 0; i < Liquids::count; ++i)
-        m_lists[i]->setAccessibleName(tr("Результаты: %1").arg(Liquids::catalogue[i].name));
-    m_ui->lo->installEventFilter(this);
-    m_ui->ll->installEventFilter(this);
-    connectHandlers();
+        combo->setEditText(m_form.state().Combo1Text);
 }
 
 MainWindow::~MainWindow() = default;
@@ -78,6 +112,24 @@ void MainWindow::connectHandlers()
         form.Combo1_Click();
         sync();
     });
+    // Enter presses the focused button, or else opens the tap.
+    const auto enter = [this] {
+        if (auto *focused = qobject_cast<QPushButton *>(QApplication::focusWidget());
+            focused && focused->window() == this)
+            focused->animateClick();
+        else if (m_ui->Command1->isEnabled())
+            m_ui->Command1->animateClick();
+    };
+    for (QKeySequence key : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)})
+        connect(new QShortcut(key, this), &QShortcut::activated, this, enter);
+
+    connect(ui.реверс, &QAction::triggered, this, [this, &form] {
+        form.revers_Click();
+        sync();
+    });
+    connect(ui.опрогр, &QAction::triggered, this, &MainWindow::aboutRequested);
+    // "Теория" and "Таблица вязкостей" do nothing.
+
     connect(ui.lo, &QLineEdit::textChanged, this,
             [&form](const QString &text) { form.setLoText(text); });
     connect(ui.ll, &QLineEdit::textChanged, this,
@@ -104,6 +156,11 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     return true;
 }
 
+void MainWindow::focusTap()
+{
+    (m_ui->Command3->isEnabled() ? m_ui->Command3 : m_ui->Command1)->setFocus();
+}
+
 void MainWindow::sync()
 {
     if (m_closed)
@@ -118,6 +175,7 @@ void MainWindow::sync()
         m_lists[i]->setVisible(i == state.zhidkost);
     }
     m_ui->sred1->setText(state.sred1Caption);
+    m_ui->реверс->setChecked(state.reversChecked);
     m_apparatus->refresh();
 }
 

@@ -26,14 +26,20 @@ public:
 
     ApparatusView *apparatus() const { return m_apparatus; }
 
+    // Focuses "Открыть кран", or "Закрыть кран" while the tap is open.
+    void focusTap();
+
 signals:
     void closed();
+    void aboutRequested(); // menu "О программе..."
 
 protected:
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void setUpLook();
+    void setUpSelector();
     void connectHandlers();
     void syncList(QListWidget *view, const QStringList &items);
 

@@ -1,9 +1,6 @@
 // The main window offscreen: real clicks, picks and key presses, and what the
 // apparatus view paints.
-#include "app/Program.h"
-#include "ui/ApparatusView.h"
-#include "ui/Fonts.h"
-#include "widgets/Quiet.h"
+#include "widgets/ProgramFixture.h"
 
 #include <QAbstractItemView>
 #include <QClipboard>
@@ -15,32 +12,7 @@
 #include <QTest>
 #include <QTimer>
 
-namespace {
-
-// A pixel of the view painted at device pixel ratio `ratio`, by logical position.
-QColor pixel(ApparatusView *view, QPointF at, qreal ratio)
-{
-    QImage image(view->size() * ratio, QImage::Format_ARGB32);
-    image.setDevicePixelRatio(ratio);
-    view->render(&image);
-    return image.pixelColor((at * ratio).toPoint());
-}
-
-// Types any text, Cyrillic included, key by key.
-void typeText(QWidget *widget, const QString &text)
-{
-    for (QChar c : text)
-        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
-}
-
-QColor twipsColour(quint32 bgr)
-{
-    return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
-}
-
-} // namespace
-
-class TestMainWindow : public QObject
+class TestMainWindow : public QObject, ProgramFixture
 {
     Q_OBJECT
 private slots:
@@ -67,39 +39,21 @@ private slots:
     void closingWindowEndsFlow_data();
     void closingWindowEndsFlow();
     void programExitsCleanlyMidFlow();
-
-private:
-    template <typename T> T *child(const char *name)
-    {
-        T *w = m_program->window().findChild<T *>(QLatin1String(name));
-        if (!w)
-            qFatal("no widget %s", name);
-        return w;
-    }
-    void click(const char *button)
-    {
-        QTest::mouseClick(child<QPushButton>(button), Qt::LeftButton);
-    }
-
-    std::unique_ptr<Program> m_program;
 };
 
 void TestMainWindow::initTestCase()
 {
-    quietOffscreenNotices();
-    Fonts::registerSubstitutes();
+    setUpApplication();
 }
 
 void TestMainWindow::init()
 {
-    m_program = std::make_unique<Program>(QLocale(QLocale::Russian, QLocale::Russia));
-    m_program->start();
-    QVERIFY(QTest::qWaitForWindowExposed(&m_program->window()));
+    QVERIFY(startProgram());
 }
 
 void TestMainWindow::cleanup()
 {
-    m_program.reset();
+    stopProgram();
 }
 
 void TestMainWindow::startsWithXyleneShown()
@@ -164,7 +118,7 @@ void TestMainWindow::columnTakesLiquidColour()
     // Inside the column, away from ticks and border: x 1440, y 3600 twips.
     QCOMPARE(pixel(view, {96, 240}, ratio), twipsColour(0x0000C0C0));
     // Above its top edge the tube is empty.
-    QCOMPARE(pixel(view, {96, 220}, ratio), view->palette().color(QPalette::Button));
+    QCOMPARE(pixel(view, {96, 220}, ratio), view->palette().color(QPalette::Window));
 }
 
 void TestMainWindow::vesselOutlineOverCollectedLiquid()

@@ -1,0 +1,68 @@
+#include "ui/AboutWindow.h"
+
+#include "ui/Fonts.h"
+#include "ui_Form2.h"
+
+#include <chrono>
+#include <thread>
+
+namespace {
+constexpr int timerInterval = 10; // ms after showing
+constexpr std::chrono::seconds holdTime{5};
+} // namespace
+
+AboutWindow::AboutWindow(QWidget *mainWindow, Hold hold)
+    : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint),
+      m_ui(std::make_unique<Ui::Form2>()), m_mainWindow(mainWindow), m_hold(std::move(hold))
+{
+    m_ui->setupUi(this);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(size()); // 6195 x 3420 twips
+    setAccessibleName(windowTitle());
+
+    m_ui->Image1->load(QStringLiteral(":/art/stone.svg"));
+    m_ui->Image2->load(QStringLiteral(":/art/stone.svg"));
+    m_ui->Image3->load(QStringLiteral(":/art/title1.svg"));
+    m_ui->Image4->load(QStringLiteral(":/art/title2.svg"));
+
+    const QString serif = QStringLiteral("Times New Roman");
+    m_ui->Label4_1->setFont(Fonts::font(QStringLiteral("Arial"), 8.25, true));
+    m_ui->Label3->setFont(Fonts::font(serif, 9.75, true));
+    m_ui->Label2->setFont(Fonts::font(serif, 9, true));
+    m_ui->Label1->setFont(Fonts::font(serif, 12, true));
+    const auto colour = [](QLabel *label, QColor c) {
+        QPalette p = label->palette();
+        p.setColor(QPalette::WindowText, c);
+        label->setPalette(p);
+    };
+    colour(m_ui->Label4_1, Qt::white);
+    for (QLabel *label : {m_ui->Label3, m_ui->Label2, m_ui->Label1})
+        colour(label, Qt::yellow);
+
+    m_timer1.setSingleShot(true);
+    m_timer1.setInterval(timerInterval);
+    connect(&m_timer1, &QTimer::timeout, this, &AboutWindow::Timer1_Timer);
+}
+
+AboutWindow::~AboutWindow() = default;
+
+void AboutWindow::holdFiveSeconds()
+{
+    std::this_thread::sleep_until(std::chrono::steady_clock::now() + holdTime);
+}
+
+void AboutWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    m_timer1.start();
+}
+
+void AboutWindow::Timer1_Timer()
+{
+    setCursor(Qt::WaitCursor);
+    repaint(); // the picture stands during the hold
+    m_hold();
+    if (m_mainWindow)
+        m_mainWindow->setVisible(true);
+    close(); // and deleted: the next showing starts afresh
+}

@@ -1,0 +1,43 @@
+#include "ui/TableWindow.h"
+
+#include "ui/Fonts.h"
+#include "ui_Form3.h"
+
+namespace {
+const QColor darkGrey(64, 64, 64); // 0x00404040
+}
+
+TableWindow::TableWindow(const QWidget &mainWindow, QWidget *parent)
+    : QWidget(parent, Qt::Tool | Qt::MSWindowsFixedSizeDialogHint),
+      m_ui(std::make_unique<Ui::Form3>())
+{
+    m_ui->setupUi(this);
+    setFixedSize(size()); // 3090 x 2370 twips
+    const QString sansSerif = QStringLiteral("MS Sans Serif");
+    setFont(Fonts::font(sansSerif, 8.25));
+    for (QLabel *heading : {m_ui->Label1, m_ui->Label2})
+        heading->setFont(Fonts::font(sansSerif, 8.25, true));
+
+    QPalette grey = palette();
+    grey.setColor(QPalette::WindowText, darkGrey);
+    grey.setColor(QPalette::Window, darkGrey);
+    for (QLabel *label : findChildren<QLabel *>()) {
+        label->setPalette(grey);
+        label->adjustSize(); // sized to the text
+    }
+    for (QFrame *line : {m_ui->Line1, m_ui->Line2}) {
+        line->setPalette(grey);
+        line->setAutoFillBackground(true);
+    }
+    Form_Load(mainWindow);
+}
+
+TableWindow::~TableWindow() = default;
+
+// Top first, then Left: the main window's outer left edge plus its outer width.
+void TableWindow::Form_Load(const QWidget &mainWindow)
+{
+    const QRect outer = mainWindow.frameGeometry();
+    move(x(), outer.top());
+    move(outer.left() + outer.width(), y());
+}

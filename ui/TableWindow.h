@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QWidget>
+#include <memory>
+
+namespace Ui {
+class Form3;
+}
+
+// The viscosity table window Form3: the liquids under the headings
+// "Жидкость" and "мПа * с". When loaded it stands against the main window's
+// right edge, top edges level. Nothing in the program shows it.
+class TableWindow : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit TableWindow(const QWidget &mainWindow, QWidget *parent = nullptr);
+    ~TableWindow() override;
+
+private:
+    void Form_Load(const QWidget &mainWindow);
+
+    std::unique_ptr<Ui::Form3> m_ui;
+};
