@@ -1,7 +1,7 @@
 # Two commands do everything on a fresh Debian 12 machine:
 #   make run    installs what is missing, builds a release build, starts Talven
 #   make test   installs what is missing, builds with ASan and UBSan, runs every test
-.PHONY: run test screenshot bench setup release clean
+.PHONY: run test screenshot bench fuzz setup release clean
 
 SCREENSHOT ?= docs/screenshot.png
 
@@ -28,6 +28,14 @@ bench: setup
 	@cmake --preset bench >/dev/null
 	@cmake --build --preset bench
 	XDG_RUNTIME_DIR=$${XDG_RUNTIME_DIR:-$$(mktemp -d)} ./build/bench/bench/flow_bench
+
+FUZZ_SECONDS ?= 60
+
+fuzz:
+	@bash scripts/setup.sh clang libclang-rt-14-dev
+	@cmake --preset fuzz >/dev/null
+	@cmake --build --preset fuzz
+	FUZZ_SECONDS=$(FUZZ_SECONDS) bash scripts/fuzz.sh
 
 screenshot: release
 	@mkdir -p $(dir $(SCREENSHOT))

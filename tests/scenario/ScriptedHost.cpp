@@ -31,11 +31,15 @@ void ScriptedHost::play(Form1 &form)
 {
     m_form = &form;
     while (!windowClosed()) {
-        if (atTick())
+        if (atTick()) {
+            observe(Moment::TopTick);
             consumeTick(); // nothing runs at the top level
-        else
+        } else {
+            observe(Moment::Event);
             dispatch(m_script[m_next++]);
+        }
     }
+    observe(Moment::End);
 }
 
 bool ScriptedHost::atTick() const
@@ -58,8 +62,10 @@ void ScriptedHost::processEvents()
 
 void ScriptedHost::waitForEvents()
 {
-    while (atTick())
+    while (atTick()) {
+        observe(Moment::HeldTick);
         consumeTick(); // time passes, nothing happens
+    }
     dispatchUntilTick();
 }
 
@@ -67,14 +73,17 @@ void ScriptedHost::sleepUntil(double t)
 {
     if (!atTick())
         return; // the script is used up: the window closes
+    observe(Moment::FlowTick);
     consumeTick();
     m_clock = t;
 }
 
 void ScriptedHost::dispatchUntilTick()
 {
-    while (m_next < m_script.size() && !atTick())
+    while (m_next < m_script.size() && !atTick()) {
+        observe(Moment::Event);
         dispatch(m_script[m_next++]);
+    }
 }
 
 void ScriptedHost::dispatch(const Action &action)

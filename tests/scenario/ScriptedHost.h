@@ -27,10 +27,25 @@ class ScriptedHost : public FlowHost
 public:
     using DumpSink = std::function<void(const QByteArray &)>;
 
+    // Where the script stands when the observer looks at the state.
+    enum class Moment {
+        Event,    // an action is about to be dispatched
+        TopTick,  // a tick passes with no flow running
+        FlowTick, // a flowing invocation's tick wait
+        HeldTick, // a tick passes while the innermost invocation is held
+        End,      // the script is used up
+    };
+    using Observer = std::function<void(Moment)>;
+
     explicit ScriptedHost(std::vector<Action> script, DumpSink sink = {});
 
     // Plays the whole script; throws UnknownLine.
     void play(Form1 &form);
+
+    // Called before every action and tick, and at the end.
+    void setObserver(Observer observer) { m_observer = std::move(observer); }
+    // The number of script lines played so far.
+    std::size_t position() const { return m_next; }
 
     void processEvents() override;
     void waitForEvents() override;
@@ -43,10 +58,16 @@ private:
     bool atTick() const;
     void consumeTick();
     void dispatchUntilTick();
+    void observe(Moment moment)
+    {
+        if (m_observer)
+            m_observer(moment);
+    }
     void dispatch(const Action &action);
 
     std::vector<Action> m_script;
     DumpSink m_sink;
+    Observer m_observer;
     Form1 *m_form = nullptr;
     std::size_t m_next = 0; // the next action to play
     long m_ticksDone = 0;   // ticks consumed of the current tick line
