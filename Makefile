@@ -27,7 +27,7 @@ test: setup
 bench: setup
 	@cmake --preset bench >/dev/null
 	@cmake --build --preset bench
-	XDG_RUNTIME_DIR=$${XDG_RUNTIME_DIR:-$$(mktemp -d)} ./build/bench/bench/flow_bench
+	XDG_RUNTIME_DIR=$${XDG_RUNTIME_DIR:-$$(mktemp -d)} ./build/bench/bench/talven-bench
 
 FUZZ_SECONDS ?= 60
 

@@ -40,6 +40,8 @@ public:
     const QLocale &locale() const { return m_locale; }
     // Active invocations of the flow cycle; nested runs count one each.
     int cycles() const { return int(m_invocations.size()); }
+    // The bytes one nested invocation needs, apart from the allocator's slack.
+    static constexpr std::size_t invocationRecordSize() { return sizeof(Invocation); }
 
     // Text typed into the selector and the reading boxes, pushed as it changes.
     void setCombo1Text(const QString &text) { m_state.Combo1Text = text; }

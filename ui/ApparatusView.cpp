@@ -80,9 +80,15 @@ QRectF ApparatusView::labelRect(const Element &e) const
     return rect;
 }
 
-QFont ApparatusView::labelFont(const Element &e) const
+// Fonts are looked up once: the scale numbers repaint at every tick.
+const QFont &ApparatusView::labelFont(const Element &e) const
 {
-    return Fonts::font(e.font.family, e.font.pointSize, e.font.bold);
+    const QString key =
+        QStringLiteral("%1/%2/%3").arg(e.font.family).arg(e.font.pointSize).arg(e.font.bold);
+    auto found = m_fonts.find(key);
+    if (found == m_fonts.end())
+        found = m_fonts.insert(key, Fonts::font(e.font.family, e.font.pointSize, e.font.bold));
+    return *found;
 }
 
 QSize ApparatusView::sizeHint() const

@@ -1,8 +1,5 @@
 #include "ui/Fonts.h"
 
-#include <QFontDatabase>
-#include <QStringList>
-
 void Fonts::registerSubstitutes()
 {
     struct Substitute {
@@ -13,11 +10,9 @@ void Fonts::registerSubstitutes()
         {"Arial", "Liberation Sans"},
         {"Times New Roman", "Liberation Serif"},
     };
-    const QStringList installed = QFontDatabase::families();
-    for (const Substitute &s : substitutes) {
-        if (!installed.contains(QLatin1String(s.designed)))
-            QFont::insertSubstitution(QLatin1String(s.designed), QLatin1String(s.standIn));
-    }
+    // Qt consults substitutes only for families that are not installed.
+    for (const Substitute &s : substitutes)
+        QFont::insertSubstitution(QLatin1String(s.designed), QLatin1String(s.standIn));
 }
 
 QFont Fonts::font(const QString &family, qreal pointSize, bool bold)

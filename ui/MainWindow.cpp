@@ -14,6 +14,8 @@
 MainWindow::MainWindow(Form1 &form, QWidget *parent)
     : QMainWindow(parent), m_form(form), m_ui(std::make_unique<Ui::MainWindow>())
 {
+    // The designed font before the controls exist, so that they lay out once.
+    setFont(Fonts::font(QStringLiteral("MS Sans Serif"), 8.25));
     m_ui->setupUi(this);
     // A fixed window: minimise and close, no maximise.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -43,7 +45,6 @@ MainWindow::MainWindow(Form1 &form, QWidget *parent)
 void MainWindow::setUpLook()
 {
     const QString sansSerif = QStringLiteral("MS Sans Serif");
-    setFont(Fonts::font(sansSerif, 8.25));
     for (QWidget *w : std::initializer_list<QWidget *>{m_ui->Label18, m_ui->lo, m_ui->ll})
         w->setFont(Fonts::font(sansSerif, 12, true));
     for (QWidget *w : std::initializer_list<QWidget *>{m_ui->Label16, m_ui->Label17})
