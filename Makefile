@@ -1,14 +1,12 @@
 # Two commands do everything on a fresh Debian 12 machine:
 #   make run    installs what is missing, builds a release build, starts Talven
 #   make test   installs what is missing, builds with ASan and UBSan, runs every test
-.PHONY: run test screenshot bench fuzz setup release clean
+.PHONY: run test screenshot bench fuzz package release clean
 
 SCREENSHOT ?= docs/screenshot.png
 
-setup:
-	@bash scripts/setup.sh
-
-release: setup
+release:
+	@bash scripts/setup.sh run
 	@cmake --preset release >/dev/null
 	@cmake --build --preset release
 
@@ -19,12 +17,14 @@ run: release
 	fi
 	./build/release/app/talven
 
-test: setup
+test:
+	@bash scripts/setup.sh test
 	@cmake --preset asan >/dev/null
 	@cmake --build --preset asan
 	ctest --test-dir build/asan --output-on-failure -j2
 
-bench: setup
+bench:
+	@bash scripts/setup.sh run
 	@cmake --preset bench >/dev/null
 	@cmake --build --preset bench
 	XDG_RUNTIME_DIR=$${XDG_RUNTIME_DIR:-$$(mktemp -d)} ./build/bench/bench/talven-bench
@@ -32,10 +32,17 @@ bench: setup
 FUZZ_SECONDS ?= 60
 
 fuzz:
-	@bash scripts/setup.sh clang libclang-rt-14-dev
+	@bash scripts/setup.sh fuzz
 	@cmake --preset fuzz >/dev/null
 	@cmake --build --preset fuzz
 	FUZZ_SECONDS=$(FUZZ_SECONDS) bash scripts/fuzz.sh
+
+package:
+	@bash scripts/setup.sh package
+	@cmake --preset release >/dev/null
+	@cmake --build --preset release
+	cd build/release && cpack -G DEB
+	@ls build/release/package/talven_*.deb
 
 screenshot: release
 	@mkdir -p $(dir $(SCREENSHOT))

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sim/Liquids.h"
+
 #include <QMainWindow>
 #include <array>
 #include <memory>
@@ -46,6 +48,6 @@ private:
     Form1 &m_form;
     std::unique_ptr<Ui::MainWindow> m_ui;
     ApparatusView *m_apparatus;
-    std::array<QListWidget *, 7> m_lists;
+    std::array<QListWidget *, Liquids::count> m_lists; // List1(0..6)
     bool m_closed = false;
 };

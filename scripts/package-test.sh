@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Builds the Debian package, installs it with apt-get as a teacher would,
+# checks that talven starts and that its desktop entry and metadata validate,
+# then removes it and checks that nothing of it is left.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+sudo=()
+[ "$(id -u)" -eq 0 ] || sudo=(sudo)
+export DEBIAN_FRONTEND=noninteractive
+
+make package
+deb=$(ls "$PWD"/build/release/package/talven_*.deb)
+if ! "${sudo[@]}" apt-get install -y --no-install-recommends "$deb"; then
+  "${sudo[@]}" apt-get update
+  "${sudo[@]}" apt-get install -y --no-install-recommends "$deb"
+fi
+
+desktop-file-validate /usr/share/applications/talven.desktop
+appstreamcli validate --no-net /usr/share/metainfo/org.talven.Talven.metainfo.xml
+for size in 32x32 48x48 64x64 128x128 scalable; do
+  ls /usr/share/icons/hicolor/$size/apps/talven.* >/dev/null
+done
+
+# Started offscreen, talven must still be running when it is stopped.
+status=0
+XDG_RUNTIME_DIR=$(mktemp -d) QT_QPA_PLATFORM=offscreen timeout 3 talven || status=$?
+if [ "$status" -ne 124 ]; then
+  echo "talven did not keep running (exit status $status)"
+  exit 1
+fi
+
+"${sudo[@]}" apt-get remove -y talven
+if dpkg-query -W -f='${db:Status-Status}' talven 2>/dev/null | grep -q '^installed'; then
+  echo "talven is still installed"
+  exit 1
+fi
+for f in /usr/bin/talven /usr/share/applications/talven.desktop \
+         /usr/share/metainfo/org.talven.Talven.metainfo.xml; do
+  if [ -e "$f" ]; then
+    echo "left behind: $f"
+    exit 1
+  fi
+done
+echo "package: installed, started, validated and removed cleanly"
