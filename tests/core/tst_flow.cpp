@@ -150,7 +150,8 @@ void TestFlow::unknownNameKeepsLastStep()
 void TestFlow::stepsOfEthanolAndMaleBlood()
 {
     for (const char *name : {"Спирт этиловый", "Кровь (муж.)"}) {
-        Session s(QStringLiteral("pick %1\nfill right\nopen\ntick\ndump").arg(QString::fromUtf8(name)));
+        Session s(
+            QStringLiteral("pick %1\nfill right\nopen\ntick\ndump").arg(QString::fromUtf8(name)));
         QCOMPARE(float(number(s.dump(0), "voda2", "height")), float(215 - 24.59016393442623));
     }
 }
@@ -166,7 +167,8 @@ void TestFlow::lastPartialStepEmptiesTube()
 
 void TestFlow::fillWhileFlowingNests()
 {
-    Session s("fill left\nfill left\nopen\ntick\nfill left\ndump\ntick\nfill right\ndump\ntick\ndump");
+    Session s(
+        "fill left\nfill left\nopen\ntick\nfill left\ndump\ntick\nfill right\ndump\ntick\ndump");
     QCOMPARE(cycles(s.dump(0)), 2);
     QCOMPARE(cycles(s.dump(1)), 3);
     QVERIFY(shown(s.dump(1), "strui1") && shown(s.dump(1), "strui2"));
@@ -187,15 +189,18 @@ void TestFlow::fillWithTapOpenAndDryStartsFlow()
 void TestFlow::deepNestingOnSmallStack()
 {
     constexpr int depth = 100'000;
-    QString script = QStringLiteral("fill left\nfill left\nfill left\nfill left\nfill left\nopen\n");
+    QString script =
+        QStringLiteral("fill left\nfill left\nfill left\nfill left\nfill left\nopen\n");
     // Over 20 ticks the level comes back: 13 x (+100 - 30) and 7 x (-100 - 30).
     for (int tick = 0; tick < depth; ++tick) {
-        script += tick % 20 < 13 ? QStringLiteral("drain left\nfill left\ntick\n")
-                                 : QStringLiteral("drain left\ndrain left\ndrain left\nfill left\ntick\n");
+        script += tick % 20 < 13
+                      ? QStringLiteral("drain left\nfill left\ntick\n")
+                      : QStringLiteral("drain left\ndrain left\ndrain left\nfill left\ntick\n");
     }
     script += QStringLiteral("dump\n");
     std::unique_ptr<Session> session;
-    std::unique_ptr<QThread> thread(QThread::create([&] { session = std::make_unique<Session>(script); }));
+    std::unique_ptr<QThread> thread(
+        QThread::create([&] { session = std::make_unique<Session>(script); }));
     thread->setStackSize(256 * 1024);
     thread->start();
     QVERIFY(thread->wait(QDeadlineTimer(240'000)));

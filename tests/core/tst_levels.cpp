@@ -22,7 +22,8 @@ void TestLevels::fillsUpToLimit()
         for (int press = 0; press < 16; ++press)
             script += QStringLiteral("fill %1\n").arg(QLatin1String(side));
         Session sixteen(script);
-        const Element &column = *sixteen.scene().find(side == QLatin1String("left") ? u"voda1" : u"voda2");
+        const Element &column =
+            *sixteen.scene().find(side == QLatin1String("left") ? u"voda1" : u"voda2");
         QCOMPARE(column.height, 3215.0f);
         QCOMPARE(column.top, 640.0f); // above mark 5 (840), below the tube's top (360)
         QCOMPARE(sixteen.state().beeps, 0);
@@ -79,7 +80,7 @@ void TestLevels::drainDuringFlowHidesStream()
               "dump\ntick\ndump");
     QCOMPARE(s.at(0, "strui2", "visible").toBool(), false);
     QCOMPARE(s.at(0, "strui1", "visible").toBool(), false);
-    QCOMPARE(s.at(1, "strui2", "visible").toBool(), true); // the next step shows it again
+    QCOMPARE(s.at(1, "strui2", "visible").toBool(), true);  // the next step shows it again
     QCOMPARE(s.at(1, "strui1", "visible").toBool(), false); // the cycle never shows it again
     QCOMPARE(s.at(1, "voda2", "height").toDouble(), 415.0 - 50 - 100 - 50);
 }

@@ -16,7 +16,7 @@ constexpr int actionsPerRun = 20'000;
 
 QString randomReading(QRandomGenerator &random)
 {
-    static const char *const pieces[] = {"0", "1", "2", "3", "5", "7", "9", "180", "75", ",",
+    static const char *const pieces[] = {"0", "1", "2", "3",   "5", "7", "9",   "180",   "75", ",",
                                          ".", "-", "e", "E+3", " ", "x", "inf", "1e400", "00"};
     QString text;
     const int count = random.bounded(6);
@@ -45,7 +45,8 @@ QString randomLine(QRandomGenerator &random)
     if (roll < 73) {
         if (random.bounded(8) == 0)
             return QStringLiteral("pick Вода");
-        return QStringLiteral("pick ") + Liquids::catalogue[random.bounded(Liquids::count)].name.toString();
+        return QStringLiteral("pick ") +
+               Liquids::catalogue[random.bounded(Liquids::count)].name.toString();
     }
     if (roll < 75)
         return random.bounded(2) ? QStringLiteral("type Ацетон") : QStringLiteral("type кровь");
@@ -102,7 +103,7 @@ QString brokenPromise(const Form1 &form, Moment moment)
                 return QStringLiteral("the item %1 does not read back").arg(item);
             const qsizetype separator = item.indexOf(locale.decimalPoint());
             if (item.contains(QLatin1Char('E')) ? std::floor(*value) != *value
-                                                 : separator >= 0 && item.size() - separator > 4)
+                                                : separator >= 0 && item.size() - separator > 4)
                 return QStringLiteral("the item %1 has more than three decimals").arg(item);
         }
     }

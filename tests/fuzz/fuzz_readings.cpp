@@ -48,8 +48,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                 std::abort();
         }
         const std::optional<double> mean = NumberText::meanOf(list, form.locale());
-        if (!list.isEmpty() && (!mean || form.state().sred1Caption !=
-                                             NumberText::fromNumber(*mean, form.locale())))
+        if (!list.isEmpty() &&
+            (!mean || form.state().sred1Caption != NumberText::fromNumber(*mean, form.locale())))
             std::abort();
         if (list.size() + form.state().beeps != 3)
             std::abort(); // every click either appends or beeps

@@ -34,8 +34,9 @@ private:
 
 void TestWidgetMonkey::randomAction()
 {
-    static const char *const buttons[] = {"Command1", "Command3", "Command2", "Command4", "Command9",
-                                          "Command10", "Command5", "Command6", "Command2", "Command4"};
+    static const char *const buttons[] = {"Command1", "Command3",  "Command2", "Command4",
+                                          "Command9", "Command10", "Command5", "Command6",
+                                          "Command2", "Command4"};
     static const char *const actions[] = {"реверс", "teoria", "tabliza", "опрогр"};
     static const char *const texts[] = {"1.5", "180", "75", "0", "x", "", "-2,5", "1e400"};
     const int roll = m_random.bounded(100);
