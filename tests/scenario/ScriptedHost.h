@@ -57,6 +57,7 @@ public:
 private:
     bool atTick() const;
     void consumeTick();
+    void skipTickLine();
     void dispatchUntilTick();
     void observe(Moment moment)
     {
