@@ -55,10 +55,16 @@ std::vector<Element> designedScene();
 namespace Geometry {
 // Liquid columns keep their bottom edge; an empty column is a one-pixel film
 // on the floor of its tube, level with mark 0.
-inline constexpr float columnBottom = 3855;        // twips
 inline constexpr float emptyColumnHeight = 15;     // twips
-inline constexpr float emptyColumnTop = 3840;      // twips
-inline constexpr float collectedBottom = 6105;     // twips: strui3 keeps this bottom edge
-inline constexpr float collectedStartHeight = 105; // twips
+inline constexpr float emptyColumnTop = 3840;      // twips: bottom edge 3855
+inline constexpr float collectedStep = 2;          // twips per tick of the flow or per drain
+inline constexpr float collectedStartHeight = 105; // twips: bottom edge 6105
 inline constexpr float collectedStartTop = 6000;   // twips
+
+// Empties a liquid column to its one-pixel film on the floor of the tube.
+inline void empty(Element &column)
+{
+    column.height = emptyColumnHeight;
+    column.top = emptyColumnTop;
+}
 } // namespace Geometry

@@ -11,11 +11,10 @@
 #include "sim/Form1.h"
 
 namespace {
-constexpr double tickPeriod = 1.0 / 7.0;   // s
-constexpr float waterStep = 30;            // twips per tick
-constexpr float collectedStep = 2;         // twips per tick
-constexpr float collectedFlowLimit = 1185; // twips; the drains go on to 1305
-constexpr float waterEmptyLimit = 30;      // twips: at or below, the water has run out
+constexpr double tickPeriod = 1.0 / 7.0;              // s
+constexpr auto waterStep = float(Liquids::waterStep); // twips per tick
+constexpr float collectedFlowLimit = 1185;            // twips; the drains go on to 1305
+constexpr float waterEmptyLimit = 30;                 // twips: at or below, the water has run out
 } // namespace
 
 void Form1::Command1_Click()
@@ -104,19 +103,15 @@ void Form1::flowPass()
 
     Scene &scene = m_state.scene;
     Element &strui3 = scene.strui3();
-    if (strui3.height < collectedFlowLimit) {
-        strui3.height += collectedStep;
-        strui3.top -= collectedStep;
-    }
+    if (strui3.height < collectedFlowLimit)
+        strui3.grow(Geometry::collectedStep);
 
     Element &voda1 = scene.voda1();
     if (voda1.height > waterEmptyLimit) {
-        voda1.height -= waterStep;
-        voda1.top += waterStep;
+        voda1.grow(-waterStep);
     } else {
         scene.strui1().visible = false;
-        voda1.height = Geometry::emptyColumnHeight;
-        voda1.top = Geometry::emptyColumnTop;
+        Geometry::empty(voda1);
     }
 
     Element &voda2 = scene.voda2();
@@ -129,9 +124,7 @@ void Form1::flowPass()
         invocation.step = Liquids::waterStep / Liquids::catalogue[*found].k;
     const auto height = float(double(voda2.height) - invocation.step);
     if (height < Geometry::emptyColumnHeight) {
-        // The last partial step empties the tube rather than go below its floor.
-        voda2.height = Geometry::emptyColumnHeight;
-        voda2.top = Geometry::emptyColumnTop;
+        Geometry::empty(voda2); // the last partial step stops at the tube's floor
     } else {
         voda2.height = height;
         voda2.top = float(double(voda2.top) + invocation.step);

@@ -6,7 +6,6 @@ namespace {
 constexpr float fillStep = 200;             // twips per press
 constexpr float fillLimit = 3200;           // twips: no fill at or above
 constexpr float drainStep = 100;            // twips per press
-constexpr float collectedStep = 2;          // twips per drain
 constexpr float collectedDrainLimit = 1305; // twips; the flow stops at 1185
 } // namespace
 
@@ -37,8 +36,7 @@ void Form1::fill(Element &column)
         beep();
         return;
     }
-    column.height += fillStep;
-    column.top -= fillStep;
+    column.grow(fillStep);
     if (!m_state.Command1Enabled)
         utekau();
 }
@@ -53,17 +51,11 @@ void Form1::drain(Element &column, Element &stream)
     Element &strui3 = m_state.scene.strui3();
     stream.visible = true;
     strui3.visible = true;
-    if (column.height - drainStep < Geometry::emptyColumnHeight) {
-        // A column shorter than one press empties to its floor, never below.
-        column.height = Geometry::emptyColumnHeight;
-        column.top = Geometry::emptyColumnTop;
-    } else {
-        column.height -= drainStep;
-        column.top += drainStep;
-    }
-    if (strui3.height < collectedDrainLimit) {
-        strui3.height += collectedStep;
-        strui3.top -= collectedStep;
-    }
+    if (column.height - drainStep < Geometry::emptyColumnHeight)
+        Geometry::empty(column); // a column shorter than one press stops at its floor
+    else
+        column.grow(-drainStep);
+    if (strui3.height < collectedDrainLimit)
+        strui3.grow(Geometry::collectedStep);
     stream.visible = false;
 }

@@ -20,8 +20,7 @@ void Form1::Combo1_Click()
     strui3.visible = false;
     m_state.sred1Caption = QStringLiteral("0");
     m_state.Label18Caption = m_state.Combo1Text;
-    scene.voda2().height = Geometry::emptyColumnHeight;
-    scene.voda2().top = Geometry::emptyColumnTop;
+    Geometry::empty(scene.voda2());
 
     // A typed name that matches no liquid keeps the previous liquid.
     if (const std::optional<int> found = Liquids::indexOf(m_state.Combo1Text)) {

@@ -27,39 +27,48 @@ QString randomReading(QRandomGenerator &random)
 
 QString randomLine(QRandomGenerator &random)
 {
-    const int roll = random.bounded(100);
-    if (roll < 12)
-        return QStringLiteral("fill left");
-    if (roll < 22)
-        return QStringLiteral("fill right");
-    if (roll < 28)
-        return QStringLiteral("drain left");
-    if (roll < 34)
-        return QStringLiteral("drain right");
-    if (roll < 42)
-        return QStringLiteral("open");
-    if (roll < 48)
-        return QStringLiteral("close");
-    if (roll < 68)
-        return QStringLiteral("tick %1").arg(1 + random.bounded(4));
-    if (roll < 73) {
-        if (random.bounded(8) == 0)
-            return QStringLiteral("pick Вода");
-        return QStringLiteral("pick ") +
-               Liquids::catalogue[random.bounded(Liquids::count)].name.toString();
+    using Make = QString (*)(QRandomGenerator &);
+    struct Choice {
+        int weight; // in a hundred
+        Make make;
+    };
+    static const Choice choices[] = {
+        {12, [](QRandomGenerator &) { return QStringLiteral("fill left"); }},
+        {10, [](QRandomGenerator &) { return QStringLiteral("fill right"); }},
+        {6, [](QRandomGenerator &) { return QStringLiteral("drain left"); }},
+        {6, [](QRandomGenerator &) { return QStringLiteral("drain right"); }},
+        {8, [](QRandomGenerator &) { return QStringLiteral("open"); }},
+        {6, [](QRandomGenerator &) { return QStringLiteral("close"); }},
+        {20, [](QRandomGenerator &r) { return QStringLiteral("tick %1").arg(1 + r.bounded(4)); }},
+        {5,
+         [](QRandomGenerator &r) {
+             // One pick in eight names no liquid.
+             return r.bounded(8) == 0
+                        ? QStringLiteral("pick Вода")
+                        : QStringLiteral("pick ") +
+                              Liquids::catalogue[r.bounded(Liquids::count)].name.toString();
+         }},
+        {2,
+         [](QRandomGenerator &r) {
+             return r.bounded(2) ? QStringLiteral("type Ацетон") : QStringLiteral("type кровь");
+         }},
+        {6,
+         [](QRandomGenerator &r) {
+             return (r.bounded(2) ? QStringLiteral("lo ") : QStringLiteral("ll ")) +
+                    randomReading(r);
+         }},
+        {10, [](QRandomGenerator &) { return QStringLiteral("compute"); }},
+        {3, [](QRandomGenerator &) { return QStringLiteral("clear"); }},
+        {3, [](QRandomGenerator &) { return QStringLiteral("reverse"); }},
+        {3, [](QRandomGenerator &) { return QStringLiteral("dump"); }},
+    };
+    int roll = random.bounded(100);
+    for (const Choice &choice : choices) {
+        if (roll < choice.weight)
+            return choice.make(random);
+        roll -= choice.weight;
     }
-    if (roll < 75)
-        return random.bounded(2) ? QStringLiteral("type Ацетон") : QStringLiteral("type кровь");
-    if (roll < 81)
-        return (random.bounded(2) ? QStringLiteral("lo ") : QStringLiteral("ll ")) +
-               randomReading(random);
-    if (roll < 91)
-        return QStringLiteral("compute");
-    if (roll < 94)
-        return QStringLiteral("clear");
-    if (roll < 97)
-        return QStringLiteral("reverse");
-    return QStringLiteral("dump");
+    Q_UNREACHABLE();
 }
 
 QStringList randomScript(quint32 seed)
