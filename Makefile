@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Talven developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Two commands do everything on a fresh Debian 12 machine:
 #   make run    installs what is missing, builds a release build, starts Talven
 #   make test   installs what is missing, builds with ASan and UBSan, runs every test

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Talven developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // talven-render-icon SVG PNG SIZE: renders the program's icon at SIZE x SIZE
 // pixels for the icon theme; run by the build.
 #include <QGuiApplication>

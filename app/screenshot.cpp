@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Talven developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // talven-screenshot FILE.png [main|about|table]: renders one of the program's
 // windows as it opens to FILE.png, without a display. QT_SCALE_FACTOR=2
 // renders at device pixel ratio 2.

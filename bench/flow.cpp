@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Talven developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The flow cycle's cost in the running program: the real main window
 // offscreen, both tubes full, the tap open for 5 s, then closed and held for
 // 3 s. Process CPU time and every tick's period, with the program's host

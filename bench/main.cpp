@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Talven developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // talven-bench: the performance table. Every figure is measured beside its
 // baseline in the same run; see the README for a reading and its machine.
 #include "bench/Bench.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Talven developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Heap held by nested flow invocations: a fill pressed at every tick while the
 // tap is open, 100,000 deep, measured with the allocator's own count.
 #include "bench/Bench.h"

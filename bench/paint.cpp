@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Talven developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Painting the whole apparatus into an image at device pixel ratio 1 and 2,
 // against filling the same image with the background alone.
 #include "app/Program.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Talven developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Startup to the first paint of the main window and peak RSS, against one
 // empty QMainWindow, as medians over alternating runs of both.
 #include "bench/Bench.h"

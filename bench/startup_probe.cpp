@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Talven developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Started by talven-bench: opens the main window (or, built as a baseline, one
 // empty QMainWindow, or one that shows a line of text) offscreen, and at its first paint prints the
 // monotonic clock in nanoseconds and the peak resident set in KiB, then exits.

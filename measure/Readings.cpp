@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Talven developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The readings l0 and l', the relative viscosity l0 / l' and the results lists.
 #include "sim/Form1.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Talven developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The apparatus as designed: every element with its start values, in drawing
 // order (back to front). Twips throughout; colours as 0x00BBGGRR.
 #include "scene/Scene.h"

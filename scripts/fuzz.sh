@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Talven developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs every libFuzzer target for FUZZ_SECONDS (60 by default) from the seed
 # inputs under tests/fuzz/corpus. A crash stops the run and leaves its input in
 # build/fuzz/crashes/TARGET/: copy it into tests/fuzz/corpus/TARGET/ so that

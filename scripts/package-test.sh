@@ -1,7 +1,12 @@
 #!/usr/bin/env bash
-# Builds the Debian package, installs it with apt-get as a teacher would,
-# checks that talven starts and that its desktop entry and metadata validate,
-# then removes it and checks that nothing of it is left.
+
+# SPDX-FileCopyrightText: 2026 Talven developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# Builds the Debian package, checks that lintian accepts it, installs it with
+# apt-get as a teacher would, checks that talven starts, that its desktop entry
+# and metadata validate and that its manual page is indexed, then removes it
+# and checks that nothing of it is left.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 sudo=()
@@ -10,6 +15,14 @@ export DEBIAN_FRONTEND=noninteractive
 
 make package
 deb=$(ls "$PWD"/build/release/package/talven_*.deb)
+
+# A package Debian would accept: no error and no warning from lintian.
+complaints=$(lintian "$deb" 2>/dev/null | grep -E '^[EW]: ' || true)
+if [ -n "$complaints" ]; then
+  echo "lintian refuses the package:"
+  echo "$complaints"
+  exit 1
+fi
 if ! "${sudo[@]}" apt-get install -y --no-install-recommends "$deb"; then
   "${sudo[@]}" apt-get update
   "${sudo[@]}" apt-get install -y --no-install-recommends "$deb"
@@ -17,6 +30,7 @@ fi
 
 desktop-file-validate /usr/share/applications/talven.desktop
 appstreamcli validate --no-net /usr/share/metainfo/org.talven.Talven.metainfo.xml
+man -k talven | grep -q '^talven (1)' || { echo "talven(1) is not in the manual page index"; exit 1; }
 for size in 32x32 48x48 64x64 128x128 scalable; do
   ls /usr/share/icons/hicolor/$size/apps/talven.* >/dev/null
 done
@@ -34,7 +48,7 @@ if dpkg-query -W -f='${db:Status-Status}' talven 2>/dev/null | grep -q '^install
   echo "talven is still installed"
   exit 1
 fi
-for f in /usr/bin/talven /usr/share/applications/talven.desktop \
+for f in /usr/bin/talven /usr/share/applications/talven.desktop /usr/share/man/man1/talven.1.gz \
          /usr/share/metainfo/org.talven.Talven.metainfo.xml; do
   if [ -e "$f" ]; then
     echo "left behind: $f"

@@ -1,10 +1,15 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Talven developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
 # Installs the Debian packages Talven needs for one purpose:
 #   setup.sh run       build and run the program
-#   setup.sh test      also validate the desktop entry and the metadata
-#   setup.sh package   also build a Debian package with computed dependencies
+#   setup.sh test      also run the tests on a virtual X server and check
+#                      the desktop entry, the metadata and the licences
+#   setup.sh package   also build and check a Debian package
 #   setup.sh fuzz      also build the libFuzzer targets with clang
 # Packages already present are left alone, so a second run takes a second.
+# Without root and without sudo it names what is missing and stops.
 set -euo pipefail
 
 packages=(
@@ -15,8 +20,8 @@ packages=(
 )
 case "${1:-run}" in
   run) ;;
-  test) packages+=(desktop-file-utils appstream) ;;
-  package) packages+=(desktop-file-utils appstream dpkg-dev file) ;;
+  test) packages+=(xvfb xauth desktop-file-utils appstream reuse) ;;
+  package) packages+=(desktop-file-utils appstream dpkg-dev file lintian man-db) ;;
   fuzz) packages+=(clang libclang-rt-14-dev) ;;
   *) echo "usage: setup.sh [run|test|package|fuzz]" >&2; exit 2 ;;
 esac
@@ -29,7 +34,15 @@ done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
 sudo=()
-[ "$(id -u)" -eq 0 ] || sudo=(sudo)
+if [ "$(id -u)" -ne 0 ]; then
+  if ! command -v sudo >/dev/null; then
+    echo "Talven needs these Debian packages, which are not installed: ${missing[*]}" >&2
+    echo "Install them as root, then run this command again:" >&2
+    echo "  apt-get install --no-install-recommends ${missing[*]}" >&2
+    exit 1
+  fi
+  sudo=(sudo)
+fi
 export DEBIAN_FRONTEND=noninteractive
 
 echo "Installing: ${missing[*]}"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Talven developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The tap and the flow cycle `utekau`.
 //
 // The cycle is re-entered from its own event processing: reopening the tap

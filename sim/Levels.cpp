@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Talven developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The level buttons: "Больше" pours liquid into a tube, "Меньше" lets it out
 // into the receiving vessel.
 #include "sim/Form1.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Talven developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Menu "Реверс шкалы": the scales count 0..5 from the bottom mark up, or from
 // the top mark down while the item is checked.
 #include "sim/Form1.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Talven developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "ui/Fonts.h"
 
 void Fonts::registerSubstitutes()

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Talven developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The flow cycle with the scripted host: ticks, the tap, held and nested runs.
 #include "tests/scenario/Session.h"
 

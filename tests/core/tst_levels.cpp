@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Talven developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The level buttons: fills, drains, their limits and their meeting with the flow.
 #include "tests/scenario/Session.h"
 

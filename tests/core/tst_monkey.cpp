@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Talven developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Random user actions against the core, 20,000 a run, with the promises of
 // the program checked before every action and tick. A failing run prints its
 // seed and the shortest script found that still fails; talven-scenario plays

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Talven developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Readings, the relative viscosity l0 / l', and the results lists with their mean.
 #include "measure/NumberText.h"
 #include "tests/scenario/Session.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Talven developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // talven-scenario as a user runs it: a script in, one JSON line per dump out.
 #include <QProcess>
 #include <QTemporaryFile>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Talven developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Choosing the test liquid: colours, the list shown, the emptied right tube
 // and receiving vessel, and the mean of the list shown.
 #include "tests/scenario/Session.h"

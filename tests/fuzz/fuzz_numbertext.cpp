@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Talven developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Fuzz target: text to number and back, under a comma and a full-stop locale.
 #include "measure/NumberText.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Talven developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Fuzz target: two readings typed key by key through the key filter, then
 // computed. Input: l0, a zero byte, l'. Whatever is typed, the results list
 // holds only finite numbers with at most three decimals, and sred1 its mean.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Talven developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Fuzz target: the scenario driver's script parser, and playing what it
 // parsed while the script's ticks stay few.
 #include "sim/Form1.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Talven developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Replays fuzz inputs through a fuzz target without libFuzzer: every file
 // named on the command line, and every file in a folder named there.
 #include <QDir>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Talven developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // talven-scenario [SCRIPT]: plays a script of user actions (from the file
 // SCRIPT, or from standard input) against the core with a simulated clock and
 // prints the state as one line of JSON for every `dump`.

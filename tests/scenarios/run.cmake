@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Talven developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Plays SCRIPT with DRIVER and compares what it prints with SCRIPT's .expected file.
 string(REGEX REPLACE "\\.script$" ".expected" expected_file "${SCRIPT}")
 execute_process(COMMAND ${DRIVER} ${SCRIPT} OUTPUT_VARIABLE actual ERROR_VARIABLE errors

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Talven developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window offscreen: real clicks, picks and key presses, and what the
 // apparatus view paints.
 #include "widgets/ProgramFixture.h"

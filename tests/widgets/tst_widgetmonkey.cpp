@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Talven developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Random clicks, menu commands, picks and key presses on the real main window
 // with the real host, flows and nesting included, ending with the window
 // closed in the middle of a flow. Nothing may crash, hang or leave a flow

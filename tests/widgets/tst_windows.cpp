@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Talven developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The finished main window: menu, scale reversal, keyboard, layout and
 // accessibility; the about window and the table window.
 #include "ui/TableWindow.h"
