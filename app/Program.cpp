@@ -5,10 +5,8 @@
 
 #include <QScreen>
 
-Program::Program(const QLocale &locale) : m_form(m_host, locale), m_window(m_form)
+Program::Program(FlowHost &host, const QLocale &locale) : m_form(host, locale), m_window(m_form)
 {
-    m_host.setBeforeEvents([this] { m_window.sync(); });
-    QObject::connect(&m_window, &MainWindow::closed, [this] { m_host.closeWindow(); });
     QObject::connect(&m_window, &MainWindow::aboutRequested, [this] { showAbout(); });
 }
 
@@ -32,7 +30,6 @@ void Program::centreOnScreen(QWidget &window)
 void Program::start()
 {
     m_form.Form_Load();
-    m_window.sync();
     m_window.adjustSize();
     centreOnScreen(m_window);
     m_window.show();

@@ -3,17 +3,18 @@
 
 #pragma once
 
-#include "app/RealHost.h"
 #include "sim/Form1.h"
 #include "ui/AboutWindow.h"
 #include "ui/MainWindow.h"
 
-// The running program: the core's main window state, its host and the widgets
-// that show it.
+class FlowHost;
+
+// The running program: the core's main window state on its host, and the
+// widgets that show it.
 class Program
 {
 public:
-    explicit Program(const QLocale &locale = QLocale::system());
+    explicit Program(FlowHost &host, const QLocale &locale = QLocale::system());
 
     // Runs the main window's load handler and shows it centred on the screen.
     void start();
@@ -22,14 +23,12 @@ public:
     void setAboutHold(AboutWindow::Hold hold) { m_aboutHold = std::move(hold); }
 
     Form1 &form() { return m_form; }
-    RealHost &host() { return m_host; }
     MainWindow &window() { return m_window; }
 
 private:
     void showAbout();
     void centreOnScreen(QWidget &window);
 
-    RealHost m_host;
     Form1 m_form;
     MainWindow m_window;
     AboutWindow::Hold m_aboutHold = AboutWindow::holdFiveSeconds;

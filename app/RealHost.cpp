@@ -14,15 +14,11 @@ RealHost::RealHost()
 
 void RealHost::processEvents()
 {
-    if (m_beforeEvents)
-        m_beforeEvents();
     QCoreApplication::processEvents();
 }
 
 void RealHost::waitForEvents()
 {
-    if (m_beforeEvents)
-        m_beforeEvents();
     QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "app/Program.h"
+#include "app/RealHost.h"
 #include "ui/Fonts.h"
 
 #include <QApplication>
@@ -14,7 +15,8 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral(TALVEN_VERSION));
     Fonts::registerSubstitutes();
 
-    Program program;
+    RealHost host;
+    Program program(host);
     program.start();
     return app.exec();
 }

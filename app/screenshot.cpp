@@ -5,6 +5,7 @@
 // windows as it opens to FILE.png, without a display. QT_SCALE_FACTOR=2
 // renders at device pixel ratio 2.
 #include "app/Program.h"
+#include "app/RealHost.h"
 #include "ui/AboutWindow.h"
 #include "ui/Fonts.h"
 #include "ui/TableWindow.h"
@@ -12,26 +13,28 @@
 #include <QApplication>
 #include <QPixmap>
 #include <cstdio>
-#include <cstring>
 
 int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const char *which = argc > 2 ? argv[2] : "main";
-    if (argc < 2 || argc > 3 || !std::strstr("main about table", which)) {
+    const QString which = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral("main");
+    const QStringList windows{QStringLiteral("main"), QStringLiteral("about"),
+                              QStringLiteral("table")};
+    if (argc < 2 || argc > 3 || !windows.contains(which)) {
         std::fprintf(stderr, "usage: talven-screenshot FILE.png [main|about|table]\n");
         return 2;
     }
     Fonts::registerSubstitutes();
-    Program program;
+    RealHost host;
+    Program program(host);
     program.start();
     QWidget *window = &program.window();
     AboutWindow about(window, [] {});
     TableWindow table(*window);
-    if (std::strcmp(which, "about") == 0)
+    if (which == windows[1])
         window = &about;
-    else if (std::strcmp(which, "table") == 0)
+    else if (which == windows[2])
         window = &table;
     window->show();
     QApplication::processEvents();

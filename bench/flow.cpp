@@ -6,10 +6,9 @@
 // 3 s. Process CPU time and every tick's period, with the program's host
 // (sleeping tick wait, blocking held state) against a host that polls the
 // clock in a tight loop.
+#include "app/Program.h"
 #include "app/RealHost.h"
 #include "bench/Bench.h"
-#include "sim/Form1.h"
-#include "ui/MainWindow.h"
 
 #include <QTimer>
 #include <algorithm>
@@ -60,13 +59,10 @@ struct Figures {
 
 Figures measure(TimedHost &host)
 {
-    Form1 form(host, QLocale(QLocale::Russian, QLocale::Russia));
-    MainWindow window(form);
-    host.setBeforeEvents([&window] { window.sync(); });
-    QObject::connect(&window, &MainWindow::closed, [&host] { host.closeWindow(); });
-    form.Form_Load();
-    window.sync();
-    window.show();
+    Program program(host, QLocale(QLocale::Russian, QLocale::Russia));
+    program.start();
+    Form1 &form = program.form();
+    MainWindow &window = program.window();
     for (int press = 0; press < 16; ++press) { // 3215 twips: 107 ticks, longer than the flow
         form.Command2_Click();
         form.Command4_Click();
@@ -77,7 +73,6 @@ Figures measure(TimedHost &host)
     QTimer::singleShot(int(flowSeconds * 1000), [&] {
         f.flowingCpu = share();
         form.Command3_Click();
-        window.sync();
         cpu = cpuSeconds();
         wall = host.now();
     });

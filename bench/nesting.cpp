@@ -4,6 +4,7 @@
 // Heap held by nested flow invocations: a fill pressed at every tick while the
 // tap is open, 100,000 deep, measured with the allocator's own count.
 #include "bench/Bench.h"
+#include "sim/FlowHost.h"
 #include "sim/Form1.h"
 
 #include <malloc.h>
@@ -19,13 +20,12 @@ class NestingHost : public FlowHost
 public:
     Form1 *form = nullptr;
     std::size_t heapAtDepth = 0;
-    bool closed = false;
 
     void processEvents() override
     {
-        if (form->cycles() >= depth) {
+        if (form->invocations() >= depth) {
             heapAtDepth = mallinfo2().uordblks;
-            closed = true;
+            form->closeWindow();
             return;
         }
         while (form->state().scene.voda1().height > 2000)
@@ -36,7 +36,6 @@ public:
     double now() override { return m_clock; }
     void sleepUntil(double t) override { m_clock = t; }
     void beep() override {}
-    bool windowClosed() override { return closed; }
 
 private:
     double m_clock = 0;

@@ -9,7 +9,7 @@
 // the third byte from the right), or a colour of the desktop's scheme named by
 // its role, resolved only when painting.
 struct Colour {
-    enum class Role { Rgb, WindowText, ButtonText, ButtonFace, Highlight };
+    enum class Role { Rgb, WindowText, ButtonText, ButtonFace };
 
     Role role = Role::Rgb;
     quint32 bgr = 0; // 0x00BBGGRR; used when role is Rgb
@@ -37,4 +37,7 @@ inline constexpr Colour grey = Colour::rgb(0x00808080);
 inline constexpr Colour paleBlue = Colour::rgb(0x00FFC0C0); // the liquid colour at start
 inline constexpr Colour darkRed = Colour::rgb(0x00000080);
 inline constexpr Colour darkBlue = Colour::rgb(0x00C00000);
+inline constexpr Colour red = Colour::rgb(0x000000FF);
+inline constexpr Colour darkYellow = Colour::rgb(0x0000C0C0);
+inline constexpr Colour olive = Colour::rgb(0x00008080);
 } // namespace Colours

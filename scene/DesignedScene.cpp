@@ -5,6 +5,8 @@
 // order (back to front). Twips throughout; colours as 0x00BBGGRR.
 #include "scene/Scene.h"
 
+#include "scene/Geometry.h"
+
 namespace {
 
 using Kind = Element::Kind;

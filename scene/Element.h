@@ -52,12 +52,4 @@ struct Element {
     QString picture;
 
     float bottom() const { return top + height; }
-
-    // Raises (d > 0) or lowers the element by d twips, keeping its bottom
-    // edge: Height + d, then Top - d, in single precision.
-    void grow(float d)
-    {
-        height += d;
-        top -= d;
-    }
 };

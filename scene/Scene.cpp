@@ -26,17 +26,3 @@ std::size_t Scene::indexOf(QStringView name, int index) const
     }
     qFatal("The apparatus has no element %s(%d)", qPrintable(name.toString()), index);
 }
-
-Element *Scene::find(QStringView name, int index)
-{
-    for (Element &e : m_elements) {
-        if (e.name == name && e.index == index)
-            return &e;
-    }
-    return nullptr;
-}
-
-const Element *Scene::find(QStringView name, int index) const
-{
-    return const_cast<Scene *>(this)->find(name, index);
-}

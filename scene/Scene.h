@@ -21,11 +21,6 @@ public:
 
     const std::vector<Element> &elements() const { return m_elements; }
 
-    // An element by its designer name, and index for control arrays;
-    // nullptr when there is none.
-    Element *find(QStringView name, int index = -1);
-    const Element *find(QStringView name, int index = -1) const;
-
     // The moving elements.
     Element &voda1() { return m_elements[m_voda1]; }
     Element &voda2() { return m_elements[m_voda2]; }
@@ -54,20 +49,3 @@ private:
 
 // The designed elements in drawing order.
 std::vector<Element> designedScene();
-
-namespace Geometry {
-// Liquid columns keep their bottom edge; an empty column is a one-pixel film
-// on the floor of its tube, level with mark 0.
-inline constexpr float emptyColumnHeight = 15;     // twips
-inline constexpr float emptyColumnTop = 3840;      // twips: bottom edge 3855
-inline constexpr float collectedStep = 2;          // twips per tick of the flow or per drain
-inline constexpr float collectedStartHeight = 105; // twips: bottom edge 6105
-inline constexpr float collectedStartTop = 6000;   // twips
-
-// Empties a liquid column to its one-pixel film on the floor of the tube.
-inline void empty(Element &column)
-{
-    column.height = emptyColumnHeight;
-    column.top = emptyColumnTop;
-}
-} // namespace Geometry

@@ -13,18 +13,16 @@
 // stack.
 #include "sim/Form1.h"
 
-namespace {
-constexpr double tickPeriod = 1.0 / 7.0;              // s
-constexpr auto waterStep = float(Liquids::waterStep); // twips per tick
-constexpr float collectedFlowLimit = 1185;            // twips; the drains go on to 1305
-constexpr float waterEmptyLimit = 30;                 // twips: at or below, the water has run out
-} // namespace
+#include "scene/Geometry.h"
+#include "sim/Apparatus.h"
+#include "sim/FlowHost.h"
 
 void Form1::Command1_Click()
 {
     m_state.Command1Enabled = false;
     m_state.Command3Enabled = true;
     utekau();
+    emit changed();
 }
 
 void Form1::Command3_Click()
@@ -32,6 +30,7 @@ void Form1::Command3_Click()
     m_state.Command1Enabled = true;
     m_state.Command3Enabled = false;
     m_state.scene.strui1().visible = false;
+    emit changed();
 }
 
 void Form1::utekau()
@@ -68,7 +67,7 @@ void Form1::driveFlow()
 {
     using Next = Invocation::Next;
     while (!m_invocations.empty()) {
-        if (m_host.windowClosed()) {
+        if (m_windowClosed) {
             m_invocations.clear();
             return;
         }
@@ -77,10 +76,12 @@ void Form1::driveFlow()
         switch (innermost.next) {
         case Next::Pump:
             innermost.next = Next::Pass;
+            emit changed();
             m_host.processEvents();
             break;
         case Next::Wait:
             innermost.next = Next::Pass;
+            emit changed();
             m_host.waitForEvents();
             break;
         case Next::Pass:
@@ -97,21 +98,21 @@ void Form1::flowPass()
     Invocation &invocation = m_invocations.back();
     invocation.tickStart = m_host.now();
     if (!m_state.Command3Enabled) {
-        endTest(true);
+        endTest(EndTest::TapClosed);
         return;
     }
-    m_host.sleepUntil(invocation.tickStart + tickPeriod);
-    if (m_host.windowClosed())
+    m_host.sleepUntil(invocation.tickStart + Apparatus::tickPeriod);
+    if (m_windowClosed)
         return;
 
     Scene &scene = m_state.scene;
     Element &strui3 = scene.strui3();
-    if (strui3.height < collectedFlowLimit)
-        strui3.grow(Geometry::collectedStep);
+    if (strui3.height < Apparatus::collectedFlowLimit)
+        Geometry::raise(strui3, Apparatus::collectedStep);
 
     Element &voda1 = scene.voda1();
-    if (voda1.height > waterEmptyLimit) {
-        voda1.grow(-waterStep);
+    if (voda1.height > Apparatus::waterEmptyLimit) {
+        Geometry::lower(voda1, Apparatus::waterStep, 0); // may end at 5 twips, see waterEmptyLimit
     } else {
         scene.strui1().visible = false;
         Geometry::empty(voda1);
@@ -119,29 +120,24 @@ void Form1::flowPass()
 
     Element &voda2 = scene.voda2();
     if (voda2.height <= Geometry::emptyColumnHeight) {
-        endTest(false);
+        endTest(EndTest::RightTubeEmpty);
         return;
     }
     // The coefficient follows the selector's text, typed or picked, at every tick.
     if (const std::optional<int> found = Liquids::indexOf(m_state.Combo1Text))
-        invocation.step = Liquids::waterStep / Liquids::catalogue[*found].k;
-    const auto height = float(double(voda2.height) - invocation.step);
-    if (height < Geometry::emptyColumnHeight) {
-        Geometry::empty(voda2); // the last partial step stops at the tube's floor
-    } else {
-        voda2.height = height;
-        voda2.top = float(double(voda2.top) + invocation.step);
-    }
+        invocation.step = Apparatus::waterStep / Liquids::catalogue[*found].k;
+    Geometry::lower(voda2, invocation.step); // the last partial step stops at the floor
     scene.strui2().visible = true;
     invocation.next = Invocation::Next::Pump;
 }
 
-// Ends the innermost invocation once the water has run out; otherwise it goes
-// on, and with the tap closed it waits for the next event (held).
-void Form1::endTest(bool tapClosed)
+// Ends the innermost invocation once the water has run out. Otherwise it goes
+// on: held until the next event when the tap was found closed, or with its
+// next event processing when only the right tube is empty.
+void Form1::endTest(EndTest reason)
 {
     Scene &scene = m_state.scene;
-    if (scene.voda1().height <= waterEmptyLimit) {
+    if (scene.voda1().height <= Apparatus::waterEmptyLimit) {
         scene.strui1().visible = false;
         scene.strui2().visible = false;
         m_invocations.pop_back();
@@ -151,5 +147,6 @@ void Form1::endTest(bool tapClosed)
         return;
     }
     scene.strui2().visible = false;
-    m_invocations.back().next = tapClosed ? Invocation::Next::Wait : Invocation::Next::Pump;
+    m_invocations.back().next =
+        reason == EndTest::TapClosed ? Invocation::Next::Wait : Invocation::Next::Pump;
 }

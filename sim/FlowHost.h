@@ -4,9 +4,9 @@
 #pragma once
 
 // What the flow cycle needs from the world outside the core: the event queue,
-// a clock, the system beep, and whether the main window is still open. The
-// program's host drives Qt's event loop and the real clock; the scripted host
-// of the tests plays recorded actions against a simulated clock.
+// a clock and the system beep. The program's host drives Qt's event loop and
+// the real clock; the scripted host plays recorded actions against a simulated
+// clock.
 class FlowHost
 {
 public:
@@ -21,7 +21,4 @@ public:
     // Returns at time t; runs no event handler meanwhile.
     virtual void sleepUntil(double t) = 0;
     virtual void beep() = 0;
-    // True once the main window has been closed: every running flow ends
-    // without touching the apparatus.
-    virtual bool windowClosed() = 0;
 };

@@ -3,16 +3,19 @@
 
 #pragma once
 
+#include "measure/Viscosity.h"
 #include "scene/Scene.h"
-#include "sim/FlowHost.h"
 #include "sim/Liquids.h"
 
 #include <QLocale>
+#include <QObject>
 #include <QString>
 #include <QStringList>
 #include <array>
 #include <optional>
 #include <vector>
+
+class FlowHost;
 
 // Everything of the main window that the exercise reads and writes. The
 // widgets are views of it.
@@ -32,17 +35,20 @@ struct Form1State {
 };
 
 // The main window's handlers, named after the control and event they answer.
-class Form1
+// After every handler, and before the flow cycle lets events run, it
+// announces changed(): the window shows the state from that signal alone.
+class Form1 : public QObject
 {
+    Q_OBJECT
 public:
-    enum class Reading { lo, ll };
+    using Reading = Viscosity::Reading;
 
     Form1(FlowHost &host, const QLocale &locale);
 
     const Form1State &state() const { return m_state; }
     const QLocale &locale() const { return m_locale; }
-    // Active invocations of the flow cycle; nested runs count one each.
-    int cycles() const { return int(m_invocations.size()); }
+    // Running invocations of the flow cycle; nested ones count one each.
+    int invocations() const { return int(m_invocations.size()); }
     // The bytes one nested invocation needs, apart from the allocator's slack.
     static constexpr std::size_t invocationRecordSize() { return sizeof(Invocation); }
 
@@ -50,6 +56,9 @@ public:
     void setCombo1Text(const QString &text) { m_state.Combo1Text = text; }
     void setLoText(const QString &text) { m_state.loText = text; }
     void setLlText(const QString &text) { m_state.llText = text; }
+
+    // The window has closed: every running flow ends without touching the apparatus.
+    void closeWindow() { m_windowClosed = true; }
 
     void Form_Load();
     void Combo1_Click(); // a pick from the selector's list
@@ -70,6 +79,9 @@ public:
 
     void revers_Click(); // menu "Реверс шкалы"
 
+signals:
+    void changed();
+
 private:
     // One running invocation of the flow cycle.
     struct Invocation {
@@ -78,12 +90,14 @@ private:
         double step = 0;      // test-liquid fall per tick, twips; 0 until a name matches
         Next next = Next::Pump;
     };
+    // Why the innermost invocation's end test runs.
+    enum class EndTest { TapClosed, RightTubeEmpty };
 
     void utekau();
     void startFlow();
     void driveFlow();
     void flowPass();
-    void endTest(bool tapClosed);
+    void endTest(EndTest reason);
     void fill(Element &column);
     void drain(Element &column, Element &stream);
     void showMean();
@@ -94,4 +108,5 @@ private:
     Form1State m_state;
     std::vector<Invocation> m_invocations; // innermost last
     bool m_driving = false;
+    bool m_windowClosed = false;
 };

@@ -5,46 +5,49 @@
 // into the receiving vessel.
 #include "sim/Form1.h"
 
-namespace {
-constexpr float fillStep = 200;             // twips per press
-constexpr float fillLimit = 3200;           // twips: no fill at or above
-constexpr float drainStep = 100;            // twips per press
-constexpr float collectedDrainLimit = 1305; // twips; the flow stops at 1185
-} // namespace
+#include "scene/Geometry.h"
+#include "sim/Apparatus.h"
 
 void Form1::Command2_Click()
 {
     fill(m_state.scene.voda1());
+    emit changed();
 }
 
 void Form1::Command4_Click()
 {
     fill(m_state.scene.voda2());
+    emit changed();
 }
 
 void Form1::Command9_Click()
 {
     drain(m_state.scene.voda1(), m_state.scene.strui1());
+    emit changed();
 }
 
 void Form1::Command10_Click()
 {
     drain(m_state.scene.voda2(), m_state.scene.strui2());
+    emit changed();
 }
 
 // With the tap open a fill starts the flow again, nested in a running one.
 void Form1::fill(Element &column)
 {
-    if (column.height >= fillLimit) {
+    if (column.height >= Apparatus::fillLimit) {
         beep();
         return;
     }
-    column.grow(fillStep);
+    Geometry::raise(column, Apparatus::fillStep);
     if (!m_state.Command1Enabled)
         utekau();
 }
 
-// The stream shows only while the handler runs; no event is processed meanwhile.
+// The stream is shown and hidden again in this one handler, as designed: no
+// event is processed in between, so it never appears on screen. What stays is
+// this tube's stream hidden, even one the flow had shown, and the vessel's
+// liquid shown.
 void Form1::drain(Element &column, Element &stream)
 {
     if (column.height <= Geometry::emptyColumnHeight) {
@@ -54,11 +57,8 @@ void Form1::drain(Element &column, Element &stream)
     Element &strui3 = m_state.scene.strui3();
     stream.visible = true;
     strui3.visible = true;
-    if (column.height - drainStep < Geometry::emptyColumnHeight)
-        Geometry::empty(column); // a column shorter than one press stops at its floor
-    else
-        column.grow(-drainStep);
-    if (strui3.height < collectedDrainLimit)
-        strui3.grow(Geometry::collectedStep);
+    Geometry::lower(column, Apparatus::drainStep); // a short column stops at its floor
+    if (strui3.height < Apparatus::collectedDrainLimit)
+        Geometry::raise(strui3, Apparatus::collectedStep);
     stream.visible = false;
 }

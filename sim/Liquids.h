@@ -14,7 +14,7 @@
 // list and is the value of `zhidkost` while it is selected.
 struct Liquid {
     QStringView name;       // exactly as shown in the selector
-    double k;               // flow coefficient: the column falls 30/k twips per tick
+    double k;               // flow coefficient: the column falls waterStep / k twips per tick
     Colour columnColour;    // voda2 and strui2, fill and border
     Colour collectedColour; // strui3, fill and border
 };
@@ -24,19 +24,18 @@ namespace Liquids {
 // clang-format off
 inline constexpr std::array<Liquid, 7> catalogue = {{
     //  name                 k     column                    collected
-    {u"Ксилол",          0.6,  Colour::rgb(0x00FFC0C0), Colour::rgb(0x00FFC0C0)},
-    {u"Ацетон",          0.3,  Colour::rgb(0x00FFC0C0), Colour::rgb(0x00FFC0C0)},
-    {u"Спирт этиловый",  1.22, Colour::rgb(0x00FFC0C0), Colour::rgb(0x00FFC0C0)},
-    {u"Сыворотка",       1.2,  Colour::rgb(0x0000C0C0), Colour::rgb(0x00008080)},
-    {u"Плазма",          2.4,  Colour::rgb(0x0000C0C0), Colour::rgb(0x00008080)},
-    {u"Кровь (жен.)",    3.9,  Colour::rgb(0x000000FF), Colour::rgb(0x00000080)},
+    {u"Ксилол",          0.6,  Colours::paleBlue,   Colours::paleBlue},
+    {u"Ацетон",          0.3,  Colours::paleBlue,   Colours::paleBlue},
+    {u"Спирт этиловый",  1.22, Colours::paleBlue,   Colours::paleBlue},
+    {u"Сыворотка",       1.2,  Colours::darkYellow, Colours::olive},
+    {u"Плазма",          2.4,  Colours::darkYellow, Colours::olive},
+    {u"Кровь (жен.)",    3.9,  Colours::red,        Colours::darkRed},
     // The same k as ethanol: male blood drains at ethanol's speed.
-    {u"Кровь (муж.)",    1.22, Colour::rgb(0x000000FF), Colour::rgb(0x00000080)},
+    {u"Кровь (муж.)",    1.22, Colours::red,        Colours::darkRed},
 }};
 // clang-format on
 
 inline constexpr int count = int(catalogue.size());
-inline constexpr double waterStep = 30; // twips per tick, the test liquid's is waterStep / k
 
 // The catalogue index of the liquid named exactly `text` (whole text,
 // case-sensitive, first match in catalogue order).

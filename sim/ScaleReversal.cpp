@@ -15,4 +15,5 @@ void Form1::revers_Click()
         scene.Label1(mark).caption = caption;
         scene.Label2(mark).caption = caption;
     }
+    emit changed();
 }

@@ -5,6 +5,7 @@
 #include "sim/Form1.h"
 
 #include "measure/NumberText.h"
+#include "scene/Geometry.h"
 
 namespace {
 void paint(Element &e, Colour colour)
@@ -18,8 +19,7 @@ void Form1::Combo1_Click()
 {
     Scene &scene = m_state.scene;
     Element &strui3 = scene.strui3();
-    strui3.height = Geometry::collectedStartHeight;
-    strui3.top = Geometry::collectedStartTop;
+    Geometry::resetCollected(strui3);
     strui3.visible = false;
     m_state.sred1Caption = QStringLiteral("0");
     m_state.Label18Caption = m_state.Combo1Text;
@@ -34,6 +34,7 @@ void Form1::Combo1_Click()
         m_state.zhidkost = *found; // also switches the list shown
     }
     showMean();
+    emit changed();
 }
 
 // sred1 shows the mean of the shown list; an empty list leaves it as it is.

@@ -4,7 +4,7 @@
 #include "ui/AboutWindow.h"
 
 #include "ui/Fonts.h"
-#include "ui_Form2.h"
+#include "ui_AboutWindow.h"
 
 #include <chrono>
 #include <thread>
@@ -16,7 +16,7 @@ constexpr std::chrono::seconds holdTime{5};
 
 AboutWindow::AboutWindow(QWidget *mainWindow, Hold hold)
     : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint),
-      m_ui(std::make_unique<Ui::Form2>()), m_mainWindow(mainWindow), m_hold(std::move(hold))
+      m_ui(std::make_unique<Ui::AboutWindow>()), m_mainWindow(mainWindow), m_hold(std::move(hold))
 {
     m_ui->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);

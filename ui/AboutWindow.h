@@ -10,7 +10,7 @@
 #include <memory>
 
 namespace Ui {
-class Form2;
+class AboutWindow;
 }
 
 // The about window Form2: a borderless picture of the title and credits. Ten
@@ -34,7 +34,7 @@ protected:
 private:
     void Timer1_Timer();
 
-    std::unique_ptr<Ui::Form2> m_ui;
+    std::unique_ptr<Ui::AboutWindow> m_ui;
     QPointer<QWidget> m_mainWindow;
     Hold m_hold;
     QTimer m_timer1;

@@ -110,8 +110,6 @@ QColor ApparatusView::resolve(Colour colour) const
         return palette().color(QPalette::ButtonText);
     case Colour::Role::ButtonFace: // the window's own background
         return palette().color(QPalette::Window);
-    case Colour::Role::Highlight:
-        return palette().color(QPalette::Highlight);
     }
     return {};
 }

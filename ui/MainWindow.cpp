@@ -87,34 +87,30 @@ void MainWindow::connectHandlers()
 {
     Form1 &form = m_form;
     Ui::MainWindow &ui = *m_ui;
-    const auto button = [this](QAbstractButton *b, auto handler) {
-        connect(b, &QAbstractButton::clicked, this, [this, handler] {
-            handler();
-            sync();
-        });
+    // The core announces every change it makes; the window shows it from there.
+    connect(&form, &Form1::changed, this, &MainWindow::sync);
+
+    const std::pair<QAbstractButton *, void (Form1::*)()> buttons[] = {
+        {ui.Command1, &Form1::Command1_Click}, {ui.Command3, &Form1::Command3_Click},
+        {ui.Command2, &Form1::Command2_Click}, {ui.Command9, &Form1::Command9_Click},
+        {ui.Command4, &Form1::Command4_Click}, {ui.Command10, &Form1::Command10_Click},
+        {ui.Command6, &Form1::Command6_Click},
     };
-    button(ui.Command1, [&form] { form.Command1_Click(); });
-    button(ui.Command3, [&form] { form.Command3_Click(); });
-    button(ui.Command2, [&form] { form.Command2_Click(); });
-    button(ui.Command9, [&form] { form.Command9_Click(); });
-    button(ui.Command4, [&form] { form.Command4_Click(); });
-    button(ui.Command10, [&form] { form.Command10_Click(); });
-    button(ui.Command6, [&form] { form.Command6_Click(); });
-    button(ui.Command5, [&form, &ui] {
-        if (const std::optional<Form1::Reading> refused = form.Command5_Click()) {
-            QLineEdit *box = *refused == Form1::Reading::lo ? ui.lo : ui.ll;
+    for (const auto &[button, handler] : buttons)
+        connect(button, &QAbstractButton::clicked, &form, handler);
+    connect(ui.Command5, &QAbstractButton::clicked, this, [this] {
+        if (const std::optional<Form1::Reading> refused = m_form.Command5_Click()) {
+            QLineEdit *box = *refused == Form1::Reading::lo ? m_ui->lo : m_ui->ll;
             box->setFocus(Qt::OtherFocusReason);
             box->selectAll();
         }
     });
 
     // Typing into the selector runs nothing; only a pick from its list does.
-    connect(ui.Combo1, &QComboBox::editTextChanged, this,
-            [&form](const QString &text) { form.setCombo1Text(text); });
-    connect(ui.Combo1, &QComboBox::activated, this, [this, &form, &ui](int index) {
-        form.setCombo1Text(ui.Combo1->itemText(index));
-        form.Combo1_Click();
-        sync();
+    connect(ui.Combo1, &QComboBox::editTextChanged, &form, &Form1::setCombo1Text);
+    connect(ui.Combo1, &QComboBox::activated, this, [this](int index) {
+        m_form.setCombo1Text(m_ui->Combo1->itemText(index));
+        m_form.Combo1_Click();
     });
     // Enter presses the focused button, or else opens the tap.
     const auto enter = [this] {
@@ -127,17 +123,12 @@ void MainWindow::connectHandlers()
     for (QKeySequence key : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)})
         connect(new QShortcut(key, this), &QShortcut::activated, this, enter);
 
-    connect(ui.реверс, &QAction::triggered, this, [this, &form] {
-        form.revers_Click();
-        sync();
-    });
+    connect(ui.реверс, &QAction::triggered, &form, &Form1::revers_Click);
     connect(ui.опрогр, &QAction::triggered, this, &MainWindow::aboutRequested);
     // "Теория" and "Таблица вязкостей" do nothing.
 
-    connect(ui.lo, &QLineEdit::textChanged, this,
-            [&form](const QString &text) { form.setLoText(text); });
-    connect(ui.ll, &QLineEdit::textChanged, this,
-            [&form](const QString &text) { form.setLlText(text); });
+    connect(ui.lo, &QLineEdit::textChanged, &form, &Form1::setLoText);
+    connect(ui.ll, &QLineEdit::textChanged, &form, &Form1::setLlText);
 }
 
 // The reading boxes' key filter sees typed keys only; pasted text passes as it is.
@@ -198,6 +189,7 @@ void MainWindow::syncList(QListWidget *view, const QStringList &items)
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     m_closed = true;
+    m_form.closeWindow();
     event->accept();
     emit closed();
 }

@@ -4,7 +4,7 @@
 #include "ui/TableWindow.h"
 
 #include "ui/Fonts.h"
-#include "ui_Form3.h"
+#include "ui_TableWindow.h"
 
 namespace {
 const QColor darkGrey(64, 64, 64); // 0x00404040
@@ -12,7 +12,7 @@ const QColor darkGrey(64, 64, 64); // 0x00404040
 
 TableWindow::TableWindow(const QWidget &mainWindow, QWidget *parent)
     : QWidget(parent, Qt::Tool | Qt::MSWindowsFixedSizeDialogHint),
-      m_ui(std::make_unique<Ui::Form3>())
+      m_ui(std::make_unique<Ui::TableWindow>())
 {
     m_ui->setupUi(this);
     setFixedSize(size()); // 3090 x 2370 twips

@@ -7,7 +7,7 @@
 #include <memory>
 
 namespace Ui {
-class Form3;
+class TableWindow;
 }
 
 // The viscosity table window Form3: the liquids under the headings
@@ -23,5 +23,5 @@ public:
 private:
     void Form_Load(const QWidget &mainWindow);
 
-    std::unique_ptr<Ui::Form3> m_ui;
+    std::unique_ptr<Ui::TableWindow> m_ui;
 };

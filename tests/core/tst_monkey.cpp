@@ -100,11 +100,11 @@ QString brokenPromise(const Form1 &form, Moment moment)
     if (s.Command1Enabled == s.Command3Enabled)
         return QStringLiteral("the tap is neither open nor closed");
     const bool tapOpen = s.Command3Enabled;
-    if (moment == Moment::TopTick && form.cycles() != 0)
+    if (moment == Moment::TopTick && form.invocations() != 0)
         return QStringLiteral("a flow runs at the top level");
-    if (moment == Moment::FlowTick && (form.cycles() < 1 || !tapOpen))
+    if (moment == Moment::FlowTick && (form.invocations() < 1 || !tapOpen))
         return QStringLiteral("a tick wait without an open tap");
-    if (moment == Moment::HeldTick && (form.cycles() < 1 || tapOpen || scene.voda1().height <= 30))
+    if (moment == Moment::HeldTick && (form.invocations() < 1 || tapOpen || scene.voda1().height <= 30))
         return QStringLiteral("a held cycle that should have ended");
 
     const QLocale &locale = form.locale();

@@ -5,6 +5,7 @@
 // computed. Input: l0, a zero byte, l'. Whatever is typed, the results list
 // holds only finite numbers with at most three decimals, and sred1 its mean.
 #include "measure/NumberText.h"
+#include "sim/FlowHost.h"
 #include "sim/Form1.h"
 
 #include <cstdint>
@@ -18,7 +19,6 @@ struct NoHost : FlowHost {
     double now() override { return 0; }
     void sleepUntil(double) override {}
     void beep() override {}
-    bool windowClosed() override { return true; }
 };
 
 void type(Form1 &form, bool lo, const QString &keys)
@@ -40,6 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     NoHost host;
     for (const QLocale &locale : {QLocale(QLocale::Russian, QLocale::Russia), QLocale::c()}) {
         Form1 form(host, locale);
+        form.closeWindow();
         type(form, true, QString::fromUtf8(input.left(split < 0 ? input.size() : split)));
         type(form, false, QString::fromUtf8(split < 0 ? QByteArray() : input.mid(split + 1)));
         for (int click = 0; click < 3; ++click)

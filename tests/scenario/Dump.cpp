@@ -68,8 +68,6 @@ public:
             return string(QStringLiteral("buttontext"));
         case Colour::Role::ButtonFace:
             return string(QStringLiteral("buttonface"));
-        case Colour::Role::Highlight:
-            return string(QStringLiteral("highlight"));
         }
         return *this;
     }
@@ -121,7 +119,7 @@ QByteArray dumpState(const Form1 &form)
         .boolean(scene.strui3().visible);
     j.colours(scene.strui3()).raw("}");
     j.key("Command1").boolean(s.Command1Enabled).key("Command3").boolean(s.Command3Enabled);
-    j.key("cycles").integer(form.cycles());
+    j.key("cycles").integer(form.invocations());
     j.key("Combo1").string(s.Combo1Text).key("zhidkost").integer(s.zhidkost);
     j.key("Label18").string(s.Label18Caption);
     j.key("List1").raw("[");

@@ -33,13 +33,15 @@ ScriptedHost::ScriptedHost(std::vector<Action> script, DumpSink sink)
 void ScriptedHost::play(Form1 &form)
 {
     m_form = &form;
-    while (!windowClosed()) {
+    if (m_script.empty())
+        form.closeWindow();
+    while (m_next < m_script.size()) {
         if (atTick()) {
             observe(Moment::TopTick);
             skipTickLine(); // nothing runs at the top level
         } else {
             observe(Moment::Event);
-            dispatch(m_script[m_next++]);
+            dispatchNext();
         }
     }
     observe(Moment::End);
@@ -54,14 +56,14 @@ bool ScriptedHost::atTick() const
 void ScriptedHost::skipTickLine()
 {
     m_ticksDone = 0;
-    ++m_next;
+    advance();
 }
 
 void ScriptedHost::consumeTick()
 {
     if (++m_ticksDone >= m_script[m_next].ticks) {
         m_ticksDone = 0;
-        ++m_next;
+        advance();
     }
 }
 
@@ -92,8 +94,22 @@ void ScriptedHost::dispatchUntilTick()
 {
     while (m_next < m_script.size() && !atTick()) {
         observe(Moment::Event);
-        dispatch(m_script[m_next++]);
+        dispatchNext();
     }
+}
+
+// The window closes as the last line is taken, before that line's action runs.
+void ScriptedHost::advance()
+{
+    if (++m_next >= m_script.size())
+        m_form->closeWindow();
+}
+
+void ScriptedHost::dispatchNext()
+{
+    const Action &action = m_script[m_next];
+    advance();
+    dispatch(action);
 }
 
 void ScriptedHost::dispatch(const Action &action)

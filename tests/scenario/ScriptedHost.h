@@ -55,13 +55,14 @@ public:
     double now() override { return m_clock; }
     void sleepUntil(double t) override;
     void beep() override {}
-    bool windowClosed() override { return m_next >= m_script.size(); }
 
 private:
     bool atTick() const;
     void consumeTick();
     void skipTickLine();
     void dispatchUntilTick();
+    void advance();
+    void dispatchNext();
     void observe(Moment moment)
     {
         if (m_observer)

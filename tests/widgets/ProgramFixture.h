@@ -6,6 +6,7 @@
 // The real program offscreen, one fresh instance per test function, and
 // helpers to reach and drive its widgets.
 #include "app/Program.h"
+#include "app/RealHost.h"
 #include "ui/ApparatusView.h"
 #include "ui/Fonts.h"
 #include "widgets/Quiet.h"
@@ -46,7 +47,7 @@ protected:
 
     bool startProgram()
     {
-        m_program = std::make_unique<Program>(QLocale(QLocale::Russian, QLocale::Russia));
+        m_program = std::make_unique<Program>(m_host, QLocale(QLocale::Russian, QLocale::Russia));
         m_program->start();
         return QTest::qWaitForWindowExposed(&m_program->window());
     }
@@ -67,5 +68,6 @@ protected:
         QTest::mouseClick(child<QPushButton>(button), Qt::LeftButton);
     }
 
+    RealHost m_host;
     std::unique_ptr<Program> m_program;
 };

@@ -240,7 +240,7 @@ void TestMainWindow::tapOpensAndCloses()
              qPrintable(QString::number(atOneSecond)));
     QVERIFY(scene.voda2().height < 415);
     QCOMPARE(later, atClose); // held: nothing moves
-    QCOMPARE(m_program->form().cycles(), 0);
+    QCOMPARE(m_program->form().invocations(), 0);
 }
 
 void TestMainWindow::closingWindowEndsFlow_data()
@@ -265,13 +265,13 @@ void TestMainWindow::closingWindowEndsFlow()
         QTimer::singleShot(200, [&] { click("Command4"); });
     float heightAtClose = 0;
     QTimer::singleShot(500, [&] {
-        depth = form.cycles();
+        depth = form.invocations();
         heightAtClose = form.state().scene.voda1().height;
         m_program->window().close();
     });
     click("Command1");
     QCOMPARE(depth, during == QLatin1String("nested") ? 2 : 1);
-    QCOMPARE(form.cycles(), 0);
+    QCOMPARE(form.invocations(), 0);
     QCOMPARE(form.state().scene.voda1().height, heightAtClose);
 }
 
@@ -282,7 +282,7 @@ void TestMainWindow::programExitsCleanlyMidFlow()
     QTimer::singleShot(0, [&] { click("Command1"); });
     QTimer::singleShot(400, [&] { m_program->window().close(); });
     QCOMPARE(QApplication::exec(), 0);
-    QCOMPARE(m_program->form().cycles(), 0);
+    QCOMPARE(m_program->form().invocations(), 0);
 }
 
 QTEST_MAIN(TestMainWindow)

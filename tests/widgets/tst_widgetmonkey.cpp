@@ -71,7 +71,7 @@ void TestWidgetMonkey::nextBatch()
     if (m_done >= actionCount) {
         // End in the middle of a flow: fill the water tube and open the tap.
         QTimer::singleShot(300, [this] {
-            QVERIFY(m_program->form().cycles() > 0);
+            QVERIFY(m_program->form().invocations() > 0);
             m_program->window().close();
             m_finished = true;
         });
@@ -95,7 +95,7 @@ void TestWidgetMonkey::randomInput()
     m_program->setAboutHold([] {}); // the about window stands for no time here
     QTimer::singleShot(0, [this] { nextBatch(); });
     QTRY_VERIFY_WITH_TIMEOUT(m_finished, watchdogMs);
-    QTRY_COMPARE(m_program->form().cycles(), 0);
+    QTRY_COMPARE(m_program->form().invocations(), 0);
     QVERIFY(!m_program->window().isVisible());
     stopProgram();
 }

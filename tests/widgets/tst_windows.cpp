@@ -157,7 +157,6 @@ void TestWindows::reversedNumberStandsBesideItsTick()
     };
     const QImage fiveAtTop = numberAt(5), zeroAtBottom = numberAt(0);
     action("реверс")->trigger();
-    m_program->window().sync();
     QCOMPARE(numberAt(0), fiveAtTop);
     QCOMPARE(numberAt(5), zeroAtBottom);
     QVERIFY(numberAt(0) != zeroAtBottom);
@@ -188,7 +187,7 @@ void TestWindows::enterOpensTap()
     // Both tubes empty: the tap opens with a beep and one pass of the cycle.
     QTRY_COMPARE(m_program->form().state().beeps, 1);
     QVERIFY(!child<QPushButton>("Command1")->isEnabled());
-    QTRY_COMPARE(m_program->form().cycles(), 0);
+    QTRY_COMPARE(m_program->form().invocations(), 0);
 }
 
 // Access keys and the selector's arrows, no mouse: fill, pick, read, compute.
