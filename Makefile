@@ -24,7 +24,7 @@ test:
 	@bash scripts/setup.sh test
 	@cmake --preset asan >/dev/null
 	@cmake --build --preset asan
-	ctest --test-dir build/asan --output-on-failure -j2
+	ctest --preset asan
 
 bench:
 	@bash scripts/setup.sh run

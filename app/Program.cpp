@@ -3,24 +3,28 @@
 
 #include "app/Program.h"
 
+#include "ui/Look.h"
+
 #include <QScreen>
 
-Program::Program(FlowHost &host, const QLocale &locale) : m_form(host, locale), m_window(m_form)
+Program::Program(FlowHost &host, const QLocale &locale) : m_form(host, locale)
 {
-    QObject::connect(&m_window, &MainWindow::aboutRequested, [this] { showAbout(); });
+    Look::applyToApplication();
+    m_window = std::make_unique<MainWindow>(m_form);
+    QObject::connect(m_window.get(), &MainWindow::aboutRequested, [this] { showAbout(); });
 }
 
 // A new about window at every showing, without an owner.
 void Program::showAbout()
 {
-    auto *about = new AboutWindow(&m_window, m_aboutHold);
+    auto *about = new AboutWindow(m_window.get(), m_aboutHold);
     centreOnScreen(*about);
     about->show();
 }
 
 void Program::centreOnScreen(QWidget &window)
 {
-    if (const QScreen *screen = m_window.screen()) {
+    if (const QScreen *screen = m_window->screen()) {
         QRect frame = window.frameGeometry();
         frame.moveCenter(screen->availableGeometry().center());
         window.move(frame.topLeft());
@@ -30,8 +34,8 @@ void Program::centreOnScreen(QWidget &window)
 void Program::start()
 {
     m_form.Form_Load();
-    m_window.adjustSize();
-    centreOnScreen(m_window);
-    m_window.show();
-    m_window.focusTap(); // the first control that takes the focus
+    m_window->adjustSize();
+    centreOnScreen(*m_window);
+    m_window->show();
+    m_window->focusTap(); // the first control that takes the focus
 }

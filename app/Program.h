@@ -7,6 +7,8 @@
 #include "ui/AboutWindow.h"
 #include "ui/MainWindow.h"
 
+#include <memory>
+
 class FlowHost;
 
 // The running program: the core's main window state on its host, and the
@@ -23,13 +25,13 @@ public:
     void setAboutHold(AboutWindow::Hold hold) { m_aboutHold = std::move(hold); }
 
     Form1 &form() { return m_form; }
-    MainWindow &window() { return m_window; }
+    MainWindow &window() { return *m_window; }
 
 private:
     void showAbout();
     void centreOnScreen(QWidget &window);
 
     Form1 m_form;
-    MainWindow m_window;
+    std::unique_ptr<MainWindow> m_window; // made once the application's look is set
     AboutWindow::Hold m_aboutHold = AboutWindow::holdFiveSeconds;
 };

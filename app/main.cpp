@@ -3,7 +3,6 @@
 
 #include "app/Program.h"
 #include "app/RealHost.h"
-#include "ui/Fonts.h"
 
 #include <QApplication>
 
@@ -13,7 +12,6 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("talven"));
     QApplication::setApplicationDisplayName(QStringLiteral("Тальвен"));
     QApplication::setApplicationVersion(QStringLiteral(TALVEN_VERSION));
-    Fonts::registerSubstitutes();
 
     RealHost host;
     Program program(host);

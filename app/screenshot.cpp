@@ -7,7 +7,6 @@
 #include "app/Program.h"
 #include "app/RealHost.h"
 #include "ui/AboutWindow.h"
-#include "ui/Fonts.h"
 #include "ui/TableWindow.h"
 
 #include <QApplication>
@@ -25,7 +24,6 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "usage: talven-screenshot FILE.png [main|about|table]\n");
         return 2;
     }
-    Fonts::registerSubstitutes();
     RealHost host;
     Program program(host);
     program.start();

@@ -4,7 +4,6 @@
 // talven-bench: the performance table. Every figure is measured beside its
 // baseline in the same run; see the README for a reading and its machine.
 #include "bench/Bench.h"
-#include "ui/Fonts.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -13,7 +12,6 @@ int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    Fonts::registerSubstitutes();
     std::printf("| %-34s | %14s | %-41s | %7s | %-10s |\n", "figure", "Talven", "baseline", "ratio",
                 "target");
     std::printf("|%s|%s|%s|%s|%s|\n", "------------------------------------", "----------------",

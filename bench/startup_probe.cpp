@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Started by talven-bench: opens the main window (or, built as a baseline, one
-// empty QMainWindow, or one that shows a line of text) offscreen, and at its first paint prints the
-// monotonic clock in nanoseconds and the peak resident set in KiB, then exits.
+// empty QMainWindow, or one that shows a line of text) offscreen, and at its
+// first paint prints the monotonic clock in nanoseconds and the peak resident
+// set in KiB, then exits.
 #include <QApplication>
 #include <QLabel>
 #include <QMainWindow>
@@ -14,7 +15,7 @@
 
 #if !defined(MINIMAL_WINDOW) && !defined(TEXT_WINDOW)
 #include "app/Program.h"
-#include "ui/Fonts.h"
+#include "app/RealHost.h"
 #endif
 
 namespace {
@@ -57,8 +58,8 @@ int main(int argc, char *argv[])
     window.setCentralWidget(&text);
     window.show();
 #else
-    Fonts::registerSubstitutes();
-    Program program;
+    RealHost host;
+    Program program(host);
     program.start();
 #endif
     return app.exec();

@@ -10,8 +10,8 @@
 #include <cmath>
 
 // A reading of l0 = 0 is valid and gives 0; l' = 0 is not.
-Viscosity::Outcome Viscosity::compute(const QString &lo, const QString &ll,
-                                      const QStringList &list, const QLocale &locale)
+Viscosity::Outcome Viscosity::compute(const QString &lo, const QString &ll, const QStringList &list,
+                                      const QLocale &locale)
 {
     const std::optional<double> l0 = NumberText::toNumber(lo, locale);
     const std::optional<double> l1 = NumberText::toNumber(ll, locale);

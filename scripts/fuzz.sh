@@ -15,8 +15,10 @@ for target in numbertext readings script; do
   mkdir -p "$work" "$crashes"
   log=build/fuzz/$target.log
   echo "== fuzz_$target, $seconds s"
+  seeds=("tests/fuzz/corpus/$target")
+  [ "$target" != script ] || seeds+=(tests/scenarios)
   if ! ./build/fuzz/tests/fuzz/fuzz_$target -max_total_time="$seconds" -max_len=4096 \
-      -artifact_prefix="$crashes/" -print_final_stats=1 "$work" "tests/fuzz/corpus/$target" \
+      -artifact_prefix="$crashes/" -print_final_stats=1 "$work" "${seeds[@]}" \
       >"$log" 2>&1; then
     tail -n 40 "$log"
     echo "fuzz_$target found a crash: see $crashes/"

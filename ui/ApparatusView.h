@@ -3,12 +3,12 @@
 
 #pragma once
 
+#include "scene/Element.h"
+
 #include <QHash>
 #include <QPixmap>
 #include <QWidget>
 #include <vector>
-
-#include "scene/Element.h"
 
 class Scene;
 

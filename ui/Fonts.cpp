@@ -3,24 +3,10 @@
 
 #include "ui/Fonts.h"
 
-void Fonts::registerSubstitutes()
+QFont Fonts::font(const QString &designedFamily, qreal pointSize, bool bold)
 {
-    struct Substitute {
-        const char *designed, *standIn;
-    };
-    static const Substitute substitutes[] = {
-        {"MS Sans Serif", "Liberation Sans"},
-        {"Arial", "Liberation Sans"},
-        {"Times New Roman", "Liberation Serif"},
-    };
-    // Qt consults substitutes only for families that are not installed.
-    for (const Substitute &s : substitutes)
-        QFont::insertSubstitution(QLatin1String(s.designed), QLatin1String(s.standIn));
-}
-
-QFont Fonts::font(const QString &family, qreal pointSize, bool bold)
-{
-    QFont f(family);
+    const bool serif = designedFamily == QLatin1String("Times New Roman");
+    QFont f(serif ? QStringLiteral("Liberation Serif") : QStringLiteral("Liberation Sans"));
     f.setPointSizeF(pointSize);
     f.setBold(bold);
     return f;

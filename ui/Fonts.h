@@ -5,12 +5,13 @@
 
 #include <QFont>
 
-// The designed fonts by family and point size. Where a designed family is
-// missing, a metric-compatible one with Cyrillic letters stands in for it.
+// The designed fonts by family and point size.
 namespace Fonts {
 
-void registerSubstitutes();
-
-QFont font(const QString &family, qreal pointSize, bool bold = false);
+// The designed Windows families are drawn with metric-compatible ones that
+// have Cyrillic letters: MS Sans Serif and Arial as Liberation Sans, Times New
+// Roman as Liberation Serif. Asking fontconfig for a family that is not
+// installed costs a fallback search per font, so the family is named directly.
+QFont font(const QString &designedFamily, qreal pointSize, bool bold = false);
 
 } // namespace Fonts

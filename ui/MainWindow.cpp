@@ -12,18 +12,38 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLayout>
+#include <QPainter>
 #include <QShortcut>
+#include <QSvgRenderer>
+
+namespace {
+// The watering can, rendered here: a QIcon made from the SVG file would load
+// the icon engine and image format plugins at every start.
+QIcon programIcon()
+{
+    QSvgRenderer svg(QStringLiteral(":/art/talven.svg"));
+    QIcon icon;
+    for (int size : {16, 32, 48, 64}) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        svg.render(&painter);
+        painter.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+} // namespace
 
 MainWindow::MainWindow(Form1 &form, QWidget *parent)
     : QMainWindow(parent), m_form(form), m_ui(std::make_unique<Ui::MainWindow>())
 {
-    // The designed font before the controls exist, so that they lay out once.
-    setFont(Fonts::font(QStringLiteral("MS Sans Serif"), 8.25));
     m_ui->setupUi(this);
     // A fixed window: minimise and close, no maximise.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setWindowIcon(QIcon(QStringLiteral(":/art/talven.svg")));
+    setWindowIcon(programIcon());
 
     m_apparatus = new ApparatusView(form.state().scene, m_ui->centralwidget);
     m_apparatus->setGeometry(QRect(QPoint(0, 0), m_apparatus->sizeHint()));
@@ -191,5 +211,4 @@ void MainWindow::closeEvent(QCloseEvent *event)
     m_closed = true;
     m_form.closeWindow();
     event->accept();
-    emit closed();
 }

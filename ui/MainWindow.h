@@ -26,16 +26,12 @@ public:
     explicit MainWindow(Form1 &form, QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    // Brings every widget in line with the core's state.
-    void sync();
-
     ApparatusView *apparatus() const { return m_apparatus; }
 
     // Focuses "Открыть кран", or "Закрыть кран" while the tap is open.
     void focusTap();
 
 signals:
-    void closed();
     void aboutRequested(); // menu "О программе..."
 
 protected:
@@ -43,6 +39,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // Brings every widget in line with the core's state; runs on Form1::changed.
+    void sync();
     void setUpLook();
     void setUpSelector();
     void connectHandlers();

@@ -25,8 +25,8 @@ void TestLevels::fillsUpToLimit()
         for (int press = 0; press < 16; ++press)
             script += QStringLiteral("fill %1\n").arg(QLatin1String(side));
         Session sixteen(script);
-        const Element &column = side == QLatin1String("left") ? sixteen.scene().voda1()
-                                                              : sixteen.scene().voda2();
+        const Element &column =
+            side == QLatin1String("left") ? sixteen.scene().voda1() : sixteen.scene().voda2();
         QCOMPARE(column.height, 3215.0f);
         QCOMPARE(column.top, 640.0f); // above mark 5 (840), below the tube's top (360)
         QCOMPARE(sixteen.state().beeps, 0);

@@ -104,7 +104,8 @@ QString brokenPromise(const Form1 &form, Moment moment)
         return QStringLiteral("a flow runs at the top level");
     if (moment == Moment::FlowTick && (form.invocations() < 1 || !tapOpen))
         return QStringLiteral("a tick wait without an open tap");
-    if (moment == Moment::HeldTick && (form.invocations() < 1 || tapOpen || scene.voda1().height <= 30))
+    if (moment == Moment::HeldTick &&
+        (form.invocations() < 1 || tapOpen || scene.voda1().height <= 30))
         return QStringLiteral("a held cycle that should have ended");
 
     const QLocale &locale = form.locale();

@@ -8,7 +8,6 @@
 #include "app/Program.h"
 #include "app/RealHost.h"
 #include "ui/ApparatusView.h"
-#include "ui/Fonts.h"
 #include "widgets/Quiet.h"
 
 #include <QPushButton>
@@ -39,11 +38,7 @@ inline QColor twipsColour(quint32 bgr)
 class ProgramFixture
 {
 protected:
-    static void setUpApplication()
-    {
-        quietOffscreenNotices();
-        Fonts::registerSubstitutes();
-    }
+    static void setUpApplication() { quietOffscreenNotices(); }
 
     bool startProgram()
     {
