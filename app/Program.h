@@ -17,6 +17,7 @@ class Program
 {
 public:
     explicit Program(FlowHost &host, const QLocale &locale = QLocale::system());
+    ~Program();
 
     // Runs the main window's load handler and shows it centred on the screen.
     void start();
@@ -28,10 +29,11 @@ public:
     MainWindow &window() { return *m_window; }
 
 private:
+    class DestroyWatch;
     void showAbout();
-    void centreOnScreen(QWidget &window);
 
     Form1 m_form;
+    std::unique_ptr<DestroyWatch> m_destroyWatch;
     std::unique_ptr<MainWindow> m_window; // made once the application's look is set
     AboutWindow::Hold m_aboutHold = AboutWindow::holdFiveSeconds;
 };

@@ -8,8 +8,8 @@
 #include <QElapsedTimer>
 
 // The flow cycle's host in the running program: Qt's event queue, a monotonic
-// clock and real sleep. The tick wait sleeps and a held cycle blocks on the
-// event queue, so neither burns the processor.
+// clock and real sleep. The tick wait sleeps between serving the window system
+// and a held cycle blocks on the event queue, so neither burns the processor.
 class RealHost : public FlowHost
 {
 public:

@@ -10,7 +10,6 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("talven"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Тальвен"));
     QApplication::setApplicationVersion(QStringLiteral(TALVEN_VERSION));
 
     RealHost host;

@@ -33,8 +33,10 @@ QString fromNumber(double value, const QLocale &locale);
 double truncateToThousandths(double value);
 
 // The mean of a results list, truncated to thousandths: items that are not
-// numbers add nothing but still count. Nothing for an empty list or a mean
-// that is not finite.
+// numbers add nothing but still count. While every item lies below 10^12 in
+// magnitude the mean is exact (n equal items have their own value as mean);
+// beyond, it is the double sum's mean truncated. Nothing for an empty list or
+// a mean that is not finite.
 std::optional<double> meanOf(const QStringList &items, const QLocale &locale);
 
 } // namespace NumberText

@@ -118,9 +118,8 @@ Element tubeLabel(const char *name, const char16_t *caption, float left, float t
 // The number beside major tick `mark` of a scale: 0 and 5 dark red.
 Element scaleNumber(const char *name, int mark, float left)
 {
-    constexpr float markZeroTop = 3720; // twips
-    constexpr float markSpacing = 600;  // twips between major ticks
-    Element e = shape(name, Kind::Label, left, markZeroTop - markSpacing * mark, 105, 195,
+    constexpr float markZeroTop = 3720; // twips: the number stands 120 above its tick
+    Element e = shape(name, Kind::Label, left, markZeroTop - Geometry::division * mark, 105, 195,
                       transparent, noBorder);
     e.index = mark;
     e.caption = QString::number(mark);

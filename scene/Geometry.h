@@ -13,6 +13,16 @@ namespace Geometry {
 // An empty column is a one-pixel film on the floor of its tube, level with mark 0.
 inline constexpr float emptyColumnHeight = 15; // twips
 inline constexpr float emptyColumnTop = 3840;  // twips: bottom edge 3855
+// The scales: mark 0 lies level with an empty column's top, marks 600 twips apart.
+inline constexpr float markZeroY = emptyColumnTop; // twips
+inline constexpr float division = 600;             // twips from one mark to the next
+
+// The level of a column's surface in scale divisions above mark 0.
+inline double divisionsAboveZero(const Element &column)
+{
+    return (double(markZeroY) - double(column.top)) / double(division);
+}
+
 // The receiving vessel's liquid (strui3) at start and after a change of liquid.
 inline constexpr float collectedStartHeight = 105; // twips
 inline constexpr float collectedStartTop = 6000;   // twips: bottom edge 6105

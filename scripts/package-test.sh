@@ -30,7 +30,10 @@ fi
 
 desktop-file-validate /usr/share/applications/talven.desktop
 appstreamcli validate --no-net /usr/share/metainfo/org.talven.Talven.metainfo.xml
-man -k talven | grep -q '^talven (1)' || { echo "talven(1) is not in the manual page index"; exit 1; }
+for page in talven talven-scenario; do
+  man -k talven | grep -q "^$page (1)" || { echo "$page(1) is not in the manual page index"; exit 1; }
+done
+printf 'pick Плазма\ndump\n' | talven-scenario | grep -q '"Combo1":"Плазма"'
 for size in 32x32 48x48 64x64 128x128 scalable; do
   ls /usr/share/icons/hicolor/$size/apps/talven.* >/dev/null
 done
@@ -48,7 +51,8 @@ if dpkg-query -W -f='${db:Status-Status}' talven 2>/dev/null | grep -q '^install
   echo "talven is still installed"
   exit 1
 fi
-for f in /usr/bin/talven /usr/share/applications/talven.desktop /usr/share/man/man1/talven.1.gz \
+for f in /usr/bin/talven /usr/bin/talven-scenario /usr/share/applications/talven.desktop \
+         /usr/share/man/man1/talven.1.gz /usr/share/man/man1/talven-scenario.1.gz \
          /usr/share/metainfo/org.talven.Talven.metainfo.xml; do
   if [ -e "$f" ]; then
     echo "left behind: $f"

@@ -3,15 +3,16 @@
 
 # Fails when a file includes a header of a layer above its own. The layers,
 # each a library whose link line runs down only:
-#   app -> ui -> sim -> (scene, measure)
+#   app -> ui -> sim -> (scene, measure), and scenario -> sim
 cmake_minimum_required(VERSION 3.25)
 set(below_scene scene)
 set(below_measure measure)
 set(below_sim sim scene measure)
 set(below_ui ui sim scene measure)
 set(below_app app ui sim scene measure)
+set(below_scenario scenario sim scene measure)
 set(crossings "")
-foreach(layer IN ITEMS scene measure sim ui app)
+foreach(layer IN ITEMS scene measure sim ui app scenario)
     file(GLOB sources ${ROOT}/${layer}/*.h ${ROOT}/${layer}/*.cpp)
     foreach(source IN LISTS sources)
         file(STRINGS ${source} includes REGEX "^#include \"[a-z]+/")

@@ -6,11 +6,15 @@
 #include "ui/Fonts.h"
 #include "ui_AboutWindow.h"
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QWindow>
 #include <chrono>
 #include <thread>
 
 namespace {
-constexpr int timerInterval = 10; // ms after showing
+constexpr int timerInterval = 10;     // ms after showing
+constexpr int exposureTimeout = 2000; // ms: a window that is never exposed is held anyway
 constexpr std::chrono::seconds holdTime{5};
 } // namespace
 
@@ -54,6 +58,24 @@ void AboutWindow::holdFiveSeconds()
     std::this_thread::sleep_until(std::chrono::steady_clock::now() + holdTime);
 }
 
+// The hold handles no event, so the picture must be on the screen before it
+// begins: wait until the window system has exposed the window (a window
+// manager may take a while to map it), paint it and hand it to the server.
+// Only the window system's own events are served meanwhile; input and timers
+// wait, so no handler runs.
+void AboutWindow::showPicture()
+{
+    constexpr QEventLoop::ProcessEventsFlags windowSystemOnly =
+        QEventLoop::ExcludeUserInputEvents | QEventLoop::X11ExcludeTimers;
+    const QDeadlineTimer patience(exposureTimeout);
+    while (windowHandle() && !windowHandle()->isExposed() && !patience.hasExpired()) {
+        QCoreApplication::processEvents(windowSystemOnly);
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    repaint(); // painted and flushed to the window system at once
+    QCoreApplication::processEvents(windowSystemOnly);
+}
+
 void AboutWindow::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
@@ -63,7 +85,7 @@ void AboutWindow::showEvent(QShowEvent *event)
 void AboutWindow::Timer1_Timer()
 {
     setCursor(Qt::WaitCursor);
-    repaint(); // the picture stands during the hold
+    showPicture();
     m_hold();
     if (m_mainWindow)
         m_mainWindow->setVisible(true);

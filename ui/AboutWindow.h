@@ -33,6 +33,7 @@ protected:
 
 private:
     void Timer1_Timer();
+    void showPicture();
 
     std::unique_ptr<Ui::AboutWindow> m_ui;
     QPointer<QWidget> m_mainWindow;

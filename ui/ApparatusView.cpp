@@ -8,6 +8,7 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <QStyle>
 #include <QSvgRenderer>
 #include <algorithm>
 
@@ -28,7 +29,10 @@ QRectF box(const Element &e)
 ApparatusView::ApparatusView(const Scene &scene, QWidget *parent) : QWidget(parent), m_scene(scene)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setAccessibleName(tr("Вискозиметр: две трубки со шкалами и приёмный сосуд"));
+    // Glassware on a light bench: the system colours of the standard light
+    // scheme whatever the desktop's, so that ticks and numbers stay readable.
+    setPalette(style()->standardPalette());
+    setAccessibleName(tr("Вискозиметр"));
 }
 
 namespace {

@@ -5,16 +5,22 @@
 
 #include "ui/Fonts.h"
 
+#include <QAbstractItemView>
+#include <QAccessibleWidget>
 #include <QApplication>
+#include <QLineEdit>
+#include <QPainter>
 #include <QProxyStyle>
+#include <QStyleOption>
 
 namespace {
-// The menu bar asks for its extension button's icon as it is built, and
-// loading that picture loads every image format plugin. The button shows only
-// when the menus do not fit the bar, which one menu always does.
+// The desktop's style with two changes.
 class DesktopStyle : public QProxyStyle
 {
 public:
+    // The menu bar asks for its extension button's icon as it is built, and
+    // loading that picture loads every image format plugin. The button shows
+    // only when the menus do not fit the bar, which one menu always does.
     QIcon standardIcon(StandardPixmap icon, const QStyleOption *option,
                        const QWidget *widget) const override
     {
@@ -22,11 +28,84 @@ public:
             return {};
         return QProxyStyle::standardIcon(icon, option, widget);
     }
+
+    // A one-pixel outline in the highlight colour around the focused control,
+    // drawn by the window's QFocusFrame: some styles show no focus on the
+    // default button or on an empty list.
+    void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
+                     const QWidget *widget) const override
+    {
+        if (element != CE_FocusFrame)
+            return QProxyStyle::drawControl(element, option, painter, widget);
+        painter->setPen(option->palette.color(QPalette::Highlight));
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRect(option->rect.adjusted(0, 0, -1, -1));
+    }
+    // Fusion strokes an item view's frame along the widget's edge, half
+    // outside it, and at 125 or 150 % the rounding to whole pixels clips a
+    // side; one-pixel strips filled inside the edge stay whole at any scale.
+    void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
+                       const QWidget *widget) const override
+    {
+        if (element != PE_Frame || !qobject_cast<const QAbstractItemView *>(widget) ||
+            baseStyle()->name() != QLatin1String("fusion"))
+            return QProxyStyle::drawPrimitive(element, option, painter, widget);
+        const QColor outline = option->palette.window().color().darker(140).lighter(108);
+        const QRect r = option->rect;
+        for (const QRect &strip :
+             {QRect(r.left(), r.top(), r.width(), 1), QRect(r.left(), r.bottom(), r.width(), 1),
+              QRect(r.left(), r.top(), 1, r.height()), QRect(r.right(), r.top(), 1, r.height())})
+            painter->fillRect(strip, outline);
+    }
+    int pixelMetric(PixelMetric metric, const QStyleOption *option,
+                    const QWidget *widget) const override
+    {
+        if (metric == PM_FocusFrameHMargin || metric == PM_FocusFrameVMargin)
+            return 1; // the outline lies just outside the control
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
 };
+
+// A screen reader meets the apparatus as a picture, its state in words as the
+// description (MainWindow keeps it up to date), and a locked box such as
+// "В о д а" as text, not as a field to edit.
+class LockedBox : public QAccessibleWidget
+{
+public:
+    explicit LockedBox(QLineEdit *box) : QAccessibleWidget(box, QAccessible::StaticText) {}
+    QString text(QAccessible::Text t) const override
+    {
+        if (t != QAccessible::Name && t != QAccessible::Value)
+            return QAccessibleWidget::text(t);
+        const QString name = widget()->accessibleName();
+        return t == QAccessible::Name && !name.isEmpty()
+                   ? name
+                   : static_cast<const QLineEdit *>(widget())->text();
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.readOnly = true;
+        s.editable = false;
+        return s;
+    }
+};
+
+QAccessibleInterface *accessible(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("ApparatusView") && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Graphic);
+    if (auto *box = qobject_cast<QLineEdit *>(object);
+        box && className == QLatin1String("QLineEdit") && box->isReadOnly())
+        return new LockedBox(box);
+    return nullptr;
+}
 } // namespace
 
 void Look::applyToApplication()
 {
+    static const bool factory = (QAccessible::installFactory(accessible), true);
+    Q_UNUSED(factory)
     QApplication::setFont(Fonts::font(QStringLiteral("MS Sans Serif"), 8.25));
     if (!dynamic_cast<DesktopStyle *>(QApplication::style()))
         QApplication::setStyle(new DesktopStyle);

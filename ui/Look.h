@@ -7,8 +7,9 @@
 namespace Look {
 
 // The designed font (MS Sans Serif 8.25 pt, through its stand-in) for every
-// window, menu and tool tip, so that no other family is ever loaded, and the
-// desktop's style without the menu bar's unused extension icon.
+// window, menu and tool tip, so that no other family is ever loaded; the
+// desktop's style with a visible focus and without the menu bar's unused
+// extension icon; and how a screen reader meets the apparatus and locked boxes.
 void applyToApplication();
 
 } // namespace Look

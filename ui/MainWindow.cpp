@@ -3,6 +3,7 @@
 
 #include "ui/MainWindow.h"
 
+#include "scene/Geometry.h"
 #include "sim/Form1.h"
 #include "ui/ApparatusView.h"
 #include "ui/Fonts.h"
@@ -10,6 +11,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFocusFrame>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QPainter>
@@ -55,10 +57,15 @@ MainWindow::MainWindow(Form1 &form, QWidget *parent)
                m_ui->List1_4, m_ui->List1_5, m_ui->List1_6};
     setUpLook();
     setUpSelector();
-    for (int i = 0; i < Liquids::count; ++i)
-        m_lists[i]->setAccessibleName(tr("Результаты: %1").arg(Liquids::catalogue[i].name));
-    m_ui->lo->installEventFilter(this);
-    m_ui->ll->installEventFilter(this);
+    setUpAccessibility();
+    for (QObject *watched : std::initializer_list<QObject *>{m_ui->lo, m_ui->ll, m_ui->Frame3})
+        watched->installEventFilter(this);
+    // The focus shows as an outline around the focused control, whatever its kind.
+    auto *focusFrame = new QFocusFrame(this);
+    connect(qApp, &QApplication::focusChanged, focusFrame,
+            [this, focusFrame](QWidget *, QWidget *now) {
+                focusFrame->setWidget(now && now->window() == this && now != this ? now : nullptr);
+            });
     connectHandlers();
 }
 
@@ -87,6 +94,13 @@ void MainWindow::setUpLook()
         for (QWidget *control : frame->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
             control->setPalette(controls);
     }
+    // The lists paint their white ground themselves, under their border: at
+    // 125 and 150 % the viewport, rounded to whole pixels, would cover it.
+    for (QListWidget *list : m_lists) {
+        list->viewport()->setAutoFillBackground(false);
+        list->setBackgroundRole(QPalette::Base);
+        list->setAutoFillBackground(true);
+    }
 }
 
 void MainWindow::setUpSelector()
@@ -99,6 +113,17 @@ void MainWindow::setUpSelector()
         combo->setCurrentIndex(start);
     else
         combo->setEditText(m_form.state().Combo1Text);
+}
+
+// Names as a screen reader speaks them: no access-key marks, the mean by its
+// own caption, the apparatus by what it shows.
+void MainWindow::setUpAccessibility()
+{
+    for (int i = 0; i < Liquids::count; ++i)
+        m_lists[i]->setAccessibleName(tr("Результаты: %1").arg(Liquids::catalogue[i].name));
+    m_ui->sred1->setAccessibleName(m_ui->Label15->text().remove(u':'));
+    m_describeLater.setSingleShot(true);
+    connect(&m_describeLater, &QTimer::timeout, this, &MainWindow::describeApparatus);
 }
 
 MainWindow::~MainWindow() = default;
@@ -132,16 +157,8 @@ void MainWindow::connectHandlers()
         m_form.setCombo1Text(m_ui->Combo1->itemText(index));
         m_form.Combo1_Click();
     });
-    // Enter presses the focused button, or else opens the tap.
-    const auto enter = [this] {
-        if (auto *focused = qobject_cast<QPushButton *>(QApplication::focusWidget());
-            focused && focused->window() == this)
-            focused->animateClick();
-        else if (m_ui->Command1->isEnabled())
-            m_ui->Command1->animateClick();
-    };
     for (QKeySequence key : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)})
-        connect(new QShortcut(key, this), &QShortcut::activated, this, enter);
+        connect(new QShortcut(key, this), &QShortcut::activated, this, &MainWindow::pressEnter);
 
     connect(ui.реверс, &QAction::triggered, &form, &Form1::revers_Click);
     connect(ui.опрогр, &QAction::triggered, this, &MainWindow::aboutRequested);
@@ -151,14 +168,40 @@ void MainWindow::connectHandlers()
     connect(ui.ll, &QLineEdit::textChanged, &form, &Form1::setLlText);
 }
 
-// The reading boxes' key filter sees typed keys only; pasted text passes as it is.
+// Enter takes a reading from l0 on to l', and computes from l'; elsewhere it
+// presses the focused button, or else opens the tap.
+void MainWindow::pressEnter()
+{
+    QWidget *focused = QApplication::focusWidget();
+    if (focused == m_ui->lo)
+        m_ui->ll->setFocus(Qt::TabFocusReason);
+    else if (focused == m_ui->ll)
+        m_ui->Command5->animateClick();
+    else if (auto *button = qobject_cast<QPushButton *>(focused);
+             button && button->window() == this)
+        button->animateClick();
+    else if (m_ui->Command1->isEnabled())
+        m_ui->Command1->animateClick();
+}
+
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    // Alt+Р, the calculation frame's access key, leads to the first reading.
+    if (watched == m_ui->Frame3 && event->type() == QEvent::Shortcut) {
+        m_ui->lo->setFocus(Qt::ShortcutFocusReason);
+        return true;
+    }
+    if (event->type() == QEvent::KeyPress && filterReadingKey(watched, event))
+        return true;
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// The reading boxes' key filter sees typed keys only; pasted text passes as it is.
+bool MainWindow::filterReadingKey(QObject *watched, QEvent *event)
+{
     QLineEdit *box = watched == m_ui->lo ? m_ui->lo : watched == m_ui->ll ? m_ui->ll : nullptr;
-    if (!box || event->type() != QEvent::KeyPress)
-        return QMainWindow::eventFilter(watched, event);
     const QString typed = static_cast<QKeyEvent *>(event)->text();
-    if (typed.size() != 1)
+    if (!box || typed.size() != 1)
         return false;
     QChar key = typed.front();
     if (box == m_ui->lo)
@@ -181,8 +224,7 @@ void MainWindow::sync()
     if (m_closed)
         return;
     const Form1State &state = m_form.state();
-    m_ui->Command1->setEnabled(state.Command1Enabled);
-    m_ui->Command3->setEnabled(state.Command3Enabled);
+    syncTap(state.Command1Enabled);
     m_ui->Label18->setText(state.Label18Caption);
     m_ui->Label18->adjustSize(); // the heading sizes itself to the liquid's name
     for (int i = 0; i < Liquids::count; ++i) {
@@ -192,18 +234,60 @@ void MainWindow::sync()
     m_ui->sred1->setText(state.sred1Caption);
     m_ui->реверс->setChecked(state.reversChecked);
     m_apparatus->refresh();
+    describeApparatus();
 }
 
+// The focus follows the tap to the button that now works. The new one is
+// enabled and focused before the old one is disabled: Qt would otherwise pass
+// the focus on to the selector and select its text.
+void MainWindow::syncTap(bool closed)
+{
+    QPushButton *open = m_ui->Command1, *close = m_ui->Command3;
+    if (open->isEnabled() == closed && close->isEnabled() == !closed)
+        return;
+    QPushButton *now = closed ? open : close, *before = closed ? close : open;
+    now->setEnabled(true);
+    now->setFocus(Qt::OtherFocusReason);
+    before->setEnabled(false);
+}
+
+// New results are appended, so that a screen reader hears of the new row, and
+// scrolled to.
 void MainWindow::syncList(QListWidget *view, const QStringList &items)
 {
     const int count = view->count();
-    bool same = count == items.size();
-    for (int row = 0; same && row < count; ++row)
-        same = view->item(row)->text() == items[row];
-    if (same)
+    bool prefix = count <= items.size();
+    for (int row = 0; prefix && row < count; ++row)
+        prefix = view->item(row)->text() == items[row];
+    if (!prefix) {
+        view->clear();
+        view->addItems(items);
+    } else if (count < items.size()) {
+        view->addItems(items.mid(count));
+        view->scrollToBottom();
+    }
+}
+
+// What the apparatus shows, in words, at most twice a second while it moves.
+void MainWindow::describeApparatus()
+{
+    constexpr int interval = 500; // ms
+    if (m_described.isValid() && m_described.elapsed() < interval) {
+        if (!m_describeLater.isActive())
+            m_describeLater.start(interval - int(m_described.elapsed()));
         return;
-    view->clear();
-    view->addItems(items);
+    }
+    m_described.start();
+    const Form1State &state = m_form.state();
+    const auto level = [&](const Element &column) {
+        const double divisions = Geometry::divisionsAboveZero(column);
+        return m_form.locale().toString(
+            state.reversChecked ? Scene::scaleMarks - 1 - divisions : divisions, 'f', 2);
+    };
+    m_apparatus->setAccessibleDescription(
+        tr("Вода: %1; %2: %3; кран %4")
+            .arg(level(state.scene.voda1()), state.Label18Caption, level(state.scene.voda2()),
+                 state.Command3Enabled ? tr("открыт") : tr("закрыт")));
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

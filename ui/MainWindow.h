@@ -5,7 +5,9 @@
 
 #include "sim/Liquids.h"
 
+#include <QElapsedTimer>
 #include <QMainWindow>
+#include <QTimer>
 #include <array>
 #include <memory>
 
@@ -17,8 +19,8 @@ class MainWindow;
 }
 
 // The main window Form1: the apparatus view with the frames and controls over
-// it. Every control calls one handler of the core's Form1 and then shows the
-// state that the handler left.
+// it. Every control calls one handler of the core's Form1; the window shows
+// the state whenever the core announces a change.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -43,12 +45,19 @@ private:
     void sync();
     void setUpLook();
     void setUpSelector();
+    void setUpAccessibility();
     void connectHandlers();
+    void pressEnter();
+    bool filterReadingKey(QObject *watched, QEvent *event);
+    void syncTap(bool closed);
     void syncList(QListWidget *view, const QStringList &items);
+    void describeApparatus();
 
     Form1 &m_form;
     std::unique_ptr<Ui::MainWindow> m_ui;
     ApparatusView *m_apparatus;
     std::array<QListWidget *, Liquids::count> m_lists; // List1(0..6)
+    QElapsedTimer m_described;                         // since the apparatus was last described
+    QTimer m_describeLater;
     bool m_closed = false;
 };

@@ -6,7 +6,7 @@
 // seed and the shortest script found that still fails; talven-scenario plays
 // it back. TALVEN_MONKEY_SEED=N runs that seed alone.
 #include "measure/NumberText.h"
-#include "tests/scenario/Session.h"
+#include "tests/Session.h"
 
 #include <QRandomGenerator>
 #include <QTest>

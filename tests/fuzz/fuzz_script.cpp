@@ -3,8 +3,8 @@
 
 // Fuzz target: the scenario driver's script parser, and playing what it
 // parsed while the script's ticks stay few.
+#include "scenario/ScriptedHost.h"
 #include "sim/Form1.h"
-#include "tests/scenario/ScriptedHost.h"
 
 #include <cstdint>
 

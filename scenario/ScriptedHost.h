@@ -3,8 +3,8 @@
 
 #pragma once
 
+#include "scenario/Script.h"
 #include "sim/FlowHost.h"
-#include "tests/scenario/Script.h"
 
 #include <QByteArray>
 #include <functional>

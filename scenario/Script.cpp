@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Talven developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "tests/scenario/Script.h"
+#include "scenario/Script.h"
 
 #include <QStringList>
 

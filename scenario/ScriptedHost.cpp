@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Talven developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "tests/scenario/ScriptedHost.h"
+#include "scenario/ScriptedHost.h"
 
+#include "scenario/Dump.h"
 #include "sim/Form1.h"
-#include "tests/scenario/Dump.h"
 
 namespace {
 // Empties a reading box, then types `keys` into it one by one through its key filter.

@@ -4,8 +4,8 @@
 // talven-scenario [SCRIPT]: plays a script of user actions (from the file
 // SCRIPT, or from standard input) against the core with a simulated clock and
 // prints the state as one line of JSON for every `dump`.
+#include "scenario/ScriptedHost.h"
 #include "sim/Form1.h"
-#include "tests/scenario/ScriptedHost.h"
 
 #include <QFile>
 #include <cstdio>

@@ -1,0 +1,46 @@
+// SPDX-FileCopyrightText: 2026 Talven developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "app/Centring.h"
+
+#include <QEvent>
+#include <QScreen>
+#include <QWidget>
+#include <QWindow>
+
+namespace {
+constexpr qint64 framingTime = 5000; // ms
+}
+
+Centring::Centring(QWidget &window) : QObject(&window), m_window(window)
+{
+    centre();
+    m_since.start();
+    window.installEventFilter(this);
+}
+
+void Centring::centre()
+{
+    const QScreen *screen = m_window.screen();
+    if (!screen)
+        return;
+    m_margins = frameMargins();
+    QRect frame = QRect(QPoint(0, 0), m_window.size()).marginsAdded(m_margins);
+    frame.moveCenter(screen->availableGeometry().center());
+    m_window.move(frame.topLeft());
+}
+
+QMargins Centring::frameMargins() const
+{
+    const QWindow *handle = m_window.windowHandle();
+    return handle ? handle->frameMargins() : QMargins();
+}
+
+bool Centring::eventFilter(QObject *watched, QEvent *event)
+{
+    const bool placed = event->type() == QEvent::Move || event->type() == QEvent::Show;
+    if (watched == &m_window && placed && m_since.elapsed() < framingTime &&
+        frameMargins() != m_margins)
+        centre();
+    return QObject::eventFilter(watched, event);
+}

@@ -1,0 +1,192 @@
+// SPDX-FileCopyrightText: 2026 Talven developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The rules of the exercise on the scripted host: numbers, readings, the
+// liquids' speeds, the tick and deep nesting. Long sequences are scenario
+// files (tests/scenarios).
+#include "measure/NumberText.h"
+#include "sim/FlowHost.h"
+#include "tests/Session.h"
+
+#include <QTest>
+#include <QThread>
+
+namespace {
+const QLocale russian(QLocale::Russian, QLocale::Russia);
+
+QStringList repeated(const QString &item, int count)
+{
+    QStringList items;
+    items.reserve(count);
+    for (int i = 0; i < count; ++i)
+        items << item;
+    return items;
+}
+} // namespace
+
+class TestCore : public QObject
+{
+    Q_OBJECT
+private slots:
+    void means_data();
+    void means();
+    void readings_data();
+    void readings();
+    void liquidsFall_data();
+    void liquidsFall();
+    void tickIsASeventhOfASecond();
+    void deepNestingOnSmallStack();
+};
+
+void TestCore::means_data()
+{
+    QTest::addColumn<QStringList>("items");
+    QTest::addColumn<QString>("mean");
+    QTest::addRow("one item") << QStringList{"2,01"} << "2,01";
+    QTest::addRow("truncated, not rounded") << QStringList{"1", "0,333", "0"} << "0,444";
+    QTest::addRow("53 equal") << repeated("3,896", 53) << "3,896";
+    QTest::addRow("63 equal") << repeated("0,666", 63) << "0,666";
+    QTest::addRow("151 equal") << repeated("0,3", 151) << "0,3";
+    QTest::addRow("100,000 equal") << repeated("999999999999,999", 100'000) << "999999999999,999";
+    QTest::addRow("negative floors down") << QStringList{"-0,001", "0"} << "-0,001";
+    QTest::addRow("not a number counts") << QStringList{"x", "3"} << "1,5";
+    QTest::addRow("beyond 1E+12") << QStringList{"2E+12", "1"} << "1000000000000,5";
+}
+
+// The mean shown after a result, and after a pick of the liquid.
+void TestCore::means()
+{
+    QFETCH(QStringList, items);
+    QFETCH(QString, mean);
+    QCOMPARE(NumberText::fromNumber(*NumberText::meanOf(items, russian), russian), mean);
+}
+
+void TestCore::readings_data()
+{
+    QTest::addColumn<QString>("lo");
+    QTest::addColumn<QString>("ll");
+    QTest::addColumn<QString>("result"); // or the box refused: "lo", "ll"
+    QTest::addRow("plasma") << "180"
+                            << "75"
+                            << "2,4";
+    QTest::addRow("full stop typed as comma") << "1.5"
+                                              << "1"
+                                              << "1,5";
+    QTest::addRow("truncated") << "2"
+                               << "3"
+                               << "0,666";
+    QTest::addRow("binary artefact") << "2,01"
+                                     << "1"
+                                     << "2,01";
+    QTest::addRow("negative") << "-2"
+                              << "3"
+                              << "-0,667";
+    QTest::addRow("l0 zero") << "0"
+                             << "5"
+                             << "0";
+    QTest::addRow("empty l0") << ""
+                              << "1"
+                              << "lo";
+    QTest::addRow("not a number") << "abc"
+                                  << "1"
+                                  << "lo";
+    QTest::addRow("empty l'") << "1"
+                              << ""
+                              << "ll";
+    QTest::addRow("l' zero") << "1"
+                             << "0"
+                             << "ll";
+    QTest::addRow("0 / 0") << "0"
+                           << "0"
+                           << "ll";
+    QTest::addRow("overflow") << "1e308"
+                              << "1e-308"
+                              << "lo";
+}
+
+// Typed key by key through the key filter, then "Подсчитать вязкость".
+void TestCore::readings()
+{
+    QFETCH(QString, lo);
+    QFETCH(QString, ll);
+    QFETCH(QString, result);
+    Session s(QStringLiteral("lo %1\nll %2\ncompute\n").arg(lo, ll));
+    const bool refused = result == QLatin1String("lo") || result == QLatin1String("ll");
+    QCOMPARE(s.state().beeps, refused ? 1 : 0);
+    QCOMPARE(s.state().List1[0], refused ? QStringList{} : QStringList{result});
+    QCOMPARE(s.state().sred1Caption, refused ? QString() : result);
+    if (refused) // the box that takes the focus
+        QCOMPARE(s.form.Command5_Click() == Form1::Reading::lo, result == QLatin1String("lo"));
+}
+
+void TestCore::liquidsFall_data()
+{
+    QTest::addColumn<QString>("liquid");
+    QTest::addColumn<float>("height");              // of voda2 after three ticks from 415 twips
+    QTest::addRow("xylene") << "Ксилол" << 265.0f;  // k 0.6: 50 a tick
+    QTest::addRow("acetone") << "Ацетон" << 115.0f; // k 0.3: 100
+    QTest::addRow("ethanol") << "Спирт этиловый" << 341.23f;        // k 1.22: 24.59
+    QTest::addRow("serum") << "Сыворотка" << 340.0f;                // k 1.2: 25
+    QTest::addRow("plasma") << "Плазма" << 377.5f;                  // k 2.4: 12.5
+    QTest::addRow("female blood") << "Кровь (жен.)" << 391.92f;     // k 3.9: 7.69
+    QTest::addRow("male blood") << "Кровь (муж.)" << 341.23f;       // k 1.22
+    QTest::addRow("name in other case") << "type плазма" << 415.0f; // no liquid: no fall
+}
+
+void TestCore::liquidsFall()
+{
+    QFETCH(QString, liquid);
+    QFETCH(float, height);
+    const QString choose = liquid.startsWith(QLatin1String("type ")) ? liquid : "pick " + liquid;
+    Session s(choose + QStringLiteral("\nfill left\nfill left\nfill right\nfill right\n"
+                                      "open\ntick 3\ndump\n"));
+    QCOMPARE(qRound(s.scene().voda2().height * 100), qRound(height * 100));
+    QCOMPARE(s.scene().voda2().bottom(), 3855.0f);
+    QCOMPARE(s.scene().voda1().height, 325.0f); // water: 30 a tick
+}
+
+void TestCore::tickIsASeventhOfASecond()
+{
+    Session s(QStringLiteral("fill left\nopen\ntick 7\ndump\n"));
+    QCOMPARE(s.scene().voda1().height, 215.0f - 7 * 30);
+    QVERIFY(qAbs(s.host.now() - 1.0) < 1e-9);
+}
+
+// Nesting lives on the heap: 100,000 nested runs fit a thread stack of 256 KiB.
+void TestCore::deepNestingOnSmallStack()
+{
+    constexpr int depth = 100'000;
+    struct Refilling : FlowHost {
+        Form1 *form = nullptr;
+        int deepest = 0;
+        void processEvents() override
+        {
+            deepest = std::max(deepest, form->invocations());
+            if (deepest >= depth) {
+                form->closeWindow();
+                return;
+            }
+            while (form->state().scene.voda1().height > 2000)
+                form->Command9_Click();
+            form->Command2_Click(); // a fill with the tap open nests a run
+        }
+        void waitForEvents() override {}
+        double now() override { return 0; }
+        void sleepUntil(double) override {}
+        void beep() override {}
+    } host;
+    QThread *thread = QThread::create([&host] {
+        Form1 form(host, russian);
+        host.form = &form;
+        form.Command2_Click();
+        form.Command1_Click();
+    });
+    thread->setStackSize(256 * 1024);
+    thread->start();
+    QVERIFY(thread->wait(QDeadlineTimer(60'000)));
+    delete thread;
+    QCOMPARE(host.deepest, depth);
+}
+
+QTEST_GUILESS_MAIN(TestCore)
+#include "tst_core.moc"

@@ -1,0 +1,429 @@
+// SPDX-FileCopyrightText: 2026 Talven developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The window as a student meets it on a real X server under a window
+// manager: what the screen shows, the keyboard, the about window, the dark
+// scheme and the screen reader.
+#include "tests/widgets/Window.h"
+#include "ui/ApparatusView.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QProcess>
+#include <QPushButton>
+#include <QTimer>
+#include <QWindow>
+#include <memory>
+#include <thread>
+
+namespace {
+// The window's title as the window system holds it.
+QString titleOnServer(const QWidget &window)
+{
+    QProcess xprop;
+    xprop.start(QStringLiteral("xprop"), {QStringLiteral("-id"), QString::number(window.winId()),
+                                          QStringLiteral("_NET_WM_NAME")});
+    xprop.waitForFinished();
+    const QString line = QString::fromUtf8(xprop.readAllStandardOutput()).trimmed();
+    return line.section(u'"', 1, -2);
+}
+
+double luminance(QColor c)
+{
+    const auto linear = [](double v) {
+        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+}
+
+double contrast(QColor a, QColor b)
+{
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+} // namespace
+
+class TestWindow : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void pictures_data();
+    void pictures();
+    void aboutStandsWhileFlowing();
+    void captionAndCentre();
+    void keyboard();
+    void focusIsVisible();
+    void darkScheme();
+    void screenReader();
+    void tickWaitServesOnlyTheWindowSystem();
+    void newestResultIsVisible();
+    void controlsAreWhole();
+
+private:
+    void start();
+    template <typename T = QPushButton> T *child(const char *name)
+    {
+        T *w = m_program->window().findChild<T *>(QString::fromUtf8(name));
+        if (!w)
+            qFatal("no widget %s", name);
+        return w;
+    }
+    void click(const char *button, int times = 1)
+    {
+        for (int i = 0; i < times; ++i)
+            QTest::mouseClick(child(button), Qt::LeftButton);
+    }
+    // Runs the flow from "Открыть кран" until `ticks` tick waits have begun.
+    void flow(int ticks)
+    {
+        m_host->onTickWait = [this, ticks](int n) {
+            if (n == ticks)
+                m_program->window().close();
+        };
+        click("Command1");
+    }
+    void pick(const QString &liquid)
+    {
+        auto *combo = child<QComboBox>("Combo1");
+        const int index = combo->findText(liquid);
+        combo->setCurrentIndex(index);
+        emit combo->activated(index);
+    }
+
+    std::unique_ptr<TestHost> m_host;
+    std::unique_ptr<Program> m_program;
+};
+
+void TestWindow::init()
+{
+    start();
+}
+
+void TestWindow::start()
+{
+    m_program.reset();
+    m_host = std::make_unique<TestHost>();
+    m_program = std::make_unique<Program>(*m_host, QLocale(QLocale::Russian, QLocale::Russia));
+    m_program->start();
+    QVERIFY(QTest::qWaitForWindowActive(&m_program->window()));
+}
+
+void TestWindow::cleanup()
+{
+    m_program.reset();
+    QApplication::setPalette(QApplication::style()->standardPalette());
+}
+
+void TestWindow::pictures_data()
+{
+    QTest::addColumn<QString>("picture");
+    QTest::newRow("start") << "start";
+    QTest::newRow("flowing") << "flowing";
+    QTest::newRow("reversed") << "reversed";
+}
+
+// The window's own repaint, read from the screen: at start, after six ticks
+// of plasma from 815 twips, and with the scales reversed.
+void TestWindow::pictures()
+{
+    QFETCH(QString, picture);
+    QWidget &window = m_program->window();
+    QImage shown;
+    if (picture == QLatin1String("flowing")) {
+        pick(QStringLiteral("Плазма"));
+        click("Command2", 4);
+        click("Command4", 4);
+        m_host->onTickWait = [&](int n) {
+            if (n == 7) { // the screen shows six steps
+                shown = onScreen(&window);
+                window.close();
+            }
+        };
+        click("Command1");
+    } else {
+        if (picture == QLatin1String("reversed"))
+            m_program->window().findChild<QAction *>(QStringLiteral("реверс"))->trigger();
+        QTest::qWait(100);
+        shown = onScreen(&window);
+    }
+    QVERIFY(matchesPicture(shown, picture));
+}
+
+// Opened while the liquid flows, the about window stands on the screen for
+// the whole hold of five seconds, during which nothing moves.
+void TestWindow::aboutStandsWhileFlowing()
+{
+    m_host->fastClock = false;
+    click("Command2", 3);
+    click("Command4", 3);
+    QImage shown;
+    QString title;
+    int ticksBefore = 0, ticksAfter = 0;
+    double held = 0;
+    m_program->setAboutHold([&] {
+        QWidget *about = nullptr;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            about = w->objectName() == QLatin1String("Form2") && w->isVisible() ? w : about;
+        QVERIFY(about);
+        shown = onScreen(about);
+        title = titleOnServer(*about);
+        ticksBefore = m_host->tickWaits;
+        QElapsedTimer hold;
+        hold.start();
+        AboutWindow::holdFiveSeconds();
+        held = double(hold.nsecsElapsed()) / 1e9;
+        QTimer::singleShot(300, [&] {
+            ticksAfter = m_host->tickWaits;
+            m_program->window().close();
+        });
+    });
+    QTimer::singleShot(300, [this] {
+        m_program->window().findChild<QAction *>(QStringLiteral("опрогр"))->trigger();
+    });
+    click("Command1");
+    QVERIFY(matchesPicture(shown, QStringLiteral("about")));
+    QCOMPARE(title, QStringLiteral("О программе Тальвен"));
+    QVERIFY2(held >= 5 && held < 5.5, qPrintable(QString::number(held)));
+    QVERIFY2(ticksBefore > 0 && ticksAfter > ticksBefore,
+             qPrintable(QStringLiteral("%1 %2")
+                            .arg(ticksBefore)
+                            .arg(ticksAfter))); // the flow went on after the hold
+}
+
+void TestWindow::captionAndCentre()
+{
+    QWidget &window = m_program->window();
+    QCOMPARE(titleOnServer(window), QStringLiteral("Тальвен (интерактивная лабораторная работа)"));
+    QTRY_VERIFY(window.windowHandle()->frameMargins().top() > 0); // framed by the window manager
+    const QPoint centre = window.screen()->availableGeometry().center();
+    QTRY_VERIFY((window.frameGeometry().center() - centre).manhattanLength() <= 2);
+}
+
+void TestWindow::keyboard()
+{
+    QWidget &window = m_program->window();
+    auto *open = child("Command1"), *close = child("Command3");
+    auto *lo = child<QLineEdit>("lo"), *ll = child<QLineEdit>("ll");
+    QCOMPARE(QApplication::focusWidget(), open);
+    // Opening the tap leads the focus to "Закрыть кран", closing it back.
+    QTest::keyClick(&window, Qt::Key_Return);
+    QTRY_COMPARE(QApplication::focusWidget(), close);
+    QVERIFY(!child<QComboBox>("Combo1")->lineEdit()->hasSelectedText());
+    QTest::keyClick(close, Qt::Key_Space);
+    QTRY_COMPARE(QApplication::focusWidget(), open);
+    // Alt+Р leads to l0; Enter goes on to l', and computes from there.
+    QTest::keyClick(&window, Qt::Key_1, Qt::AltModifier); // no access key: nothing
+    QTest::sendKeyEvent(QTest::Click, &window, Qt::Key(u'Р'), QStringLiteral("р"), Qt::AltModifier);
+    QCOMPARE(QApplication::focusWidget(), lo);
+    QTest::keyClicks(lo, QStringLiteral("180"));
+    QTest::keyClick(lo, Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), ll);
+    QTest::keyClicks(ll, QStringLiteral("7.5"));
+    QCOMPARE(ll->text(), QStringLiteral("7,5"));
+    QTest::keyClick(ll, Qt::Key_Enter, Qt::KeypadModifier);
+    QTRY_COMPARE(child<QListWidget>("List1_0")->count(), 1);
+    QCOMPARE(child<QListWidget>("List1_0")->item(0)->text(), QStringLiteral("24"));
+    QVERIFY(open->isEnabled()); // Enter in a reading box does not open the tap
+    // Alt+П presses "Подсчитать вязкость >"; Enter elsewhere opens the tap.
+    QTest::sendKeyEvent(QTest::Click, &window, Qt::Key(u'П'), QStringLiteral("п"), Qt::AltModifier);
+    QTRY_COMPARE(child<QListWidget>("List1_0")->count(), 2);
+    child<QListWidget>("List1_0")->setFocus();
+    QTest::keyClick(&window, Qt::Key_Return);
+    QTRY_VERIFY(close->isEnabled());
+}
+
+// Every control that takes the focus shows it.
+void TestWindow::focusIsVisible()
+{
+    const char *controls[] = {"Command1", "Combo1", "Text3",    "Command9", "Command4", "Command10",
+                              "lo",       "ll",     "Command5", "Command6", "List1_0",  "Command2"};
+    auto *elsewhere = child("Command6");
+    for (const char *name : controls) {
+        auto *control = child<QWidget>(name);
+        const QRect around = control->rect().adjusted(-2, -2, 2, 2);
+        (control == elsewhere ? child<QWidget>("lo") : elsewhere)->setFocus();
+        QTest::qWait(50);
+        const QImage unfocused = onScreen(control, around);
+        control->setFocus();
+        QTRY_VERIFY2(onScreen(control, around) != unfocused, name);
+    }
+}
+
+// Under a dark scheme the apparatus stays glassware on a light bench.
+void TestWindow::darkScheme()
+{
+    QPalette dark;
+    for (auto [role, colour] : {std::pair{QPalette::Window, QColor(0x30, 0x30, 0x30)},
+                                {QPalette::WindowText, QColor(Qt::white)},
+                                {QPalette::Base, QColor(0x20, 0x20, 0x20)},
+                                {QPalette::Text, QColor(Qt::white)},
+                                {QPalette::Button, QColor(0x40, 0x40, 0x40)},
+                                {QPalette::ButtonText, QColor(Qt::white)}})
+        dark.setColor(role, colour);
+    QApplication::setPalette(dark);
+    start();
+    const QImage view = onScreen(m_program->window().apparatus());
+    const auto check = [&](QPoint mark, QPoint behind) {
+        const double ratio = contrast(view.pixelColor(mark), view.pixelColor(behind));
+        QVERIFY2(ratio >= 3,
+                 qPrintable(QStringLiteral("%1 at %2,%3").arg(ratio).arg(mark.x()).arg(mark.y())));
+    };
+    QPoint zero(32, 248); // the left scale's 0: its darkest pixel
+    for (int y = 248; y < 261; ++y)
+        for (int x = 32; x < 40; ++x)
+            zero = luminance(view.pixelColor(x, y)) < luminance(view.pixelColor(zero))
+                       ? QPoint(x, y)
+                       : zero;
+    check({42, 56}, {42, 60});   // a tick of the left scale
+    check({110, 56}, {110, 60}); // a tick of the right scale
+    check({48, 100}, {45, 100}); // the left tube's outline
+    check(zero, {30, 254});
+    QVERIFY(child<QWidget>("Frame3")->palette().color(QPalette::Window) ==
+            dark.color(QPalette::Window));
+}
+
+void TestWindow::screenReader()
+{
+    QTRY_VERIFY(QAccessible::isActive()); // the accessibility bus is up
+    QList<QAccessible::Event> rowEvents;
+    static QList<QAccessible::Event> *events = nullptr;
+    events = &rowEvents;
+    const QAccessible::UpdateHandler previous =
+        QAccessible::installUpdateHandler([](QAccessibleEvent *event) {
+            if (event->type() == QAccessible::TableModelChanged &&
+                static_cast<QAccessibleTableModelChangeEvent *>(event)->modelChangeType() ==
+                    QAccessibleTableModelChangeEvent::RowsInserted)
+                events->append(event->type());
+        });
+    const auto describe = [](QWidget *w) {
+        return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Description);
+    };
+    QAccessibleInterface *view =
+        QAccessible::queryAccessibleInterface(m_program->window().apparatus());
+    QCOMPARE(view->role(), QAccessible::Graphic);
+    QCOMPARE(view->text(QAccessible::Name), QStringLiteral("Вискозиметр"));
+    QCOMPARE(describe(m_program->window().apparatus()),
+             QStringLiteral("Вода: 0,00; Ксилол: 0,00; кран закрыт"));
+    click("Command2");
+    QTRY_COMPARE(describe(m_program->window().apparatus()),
+                 QStringLiteral("Вода: 0,33; Ксилол: 0,00; кран закрыт"));
+    m_program->window().findChild<QAction *>(QStringLiteral("реверс"))->trigger();
+    QTRY_COMPARE(describe(m_program->window().apparatus()),
+                 QStringLiteral("Вода: 4,67; Ксилол: 5,00; кран закрыт"));
+
+    QAccessibleInterface *water = QAccessible::queryAccessibleInterface(child<QWidget>("Text3"));
+    QVERIFY(water->state().readOnly && !water->state().editable);
+    QCOMPARE(water->text(QAccessible::Name), QStringLiteral("В о д а"));
+    QCOMPARE(
+        QAccessible::queryAccessibleInterface(child<QWidget>("sred1"))->text(QAccessible::Name),
+        QStringLiteral("Среднее значение относительной вязкости"));
+    QAccessibleInterface *menu = QAccessible::queryAccessibleInterface(child<QMenu>("menu"));
+    QStringList names;
+    for (int i = 0; i < menu->childCount(); ++i)
+        names << menu->child(i)->text(QAccessible::Name);
+    QCOMPARE(names, (QStringList{"Сервис", "Теория", "Таблица вязкостей", "", "О программе..."}));
+
+    child<QLineEdit>("lo")->setText(QStringLiteral("1"));
+    child<QLineEdit>("ll")->setText(QStringLiteral("2"));
+    click("Command5");
+    QCOMPARE(rowEvents.size(), 1);
+    QAccessible::installUpdateHandler(previous);
+}
+
+// The tick wait serves the window system (here a request posted from another
+// thread, as the screen reader's arrive) but no input: a click made during it
+// runs at the next event processing.
+void TestWindow::tickWaitServesOnlyTheWindowSystem()
+{
+    m_host->fastClock = false;
+    click("Command2", 2);
+    auto *close = child("Command3");
+    bool servedInWait = false, closedInWait = true;
+    std::thread poster;
+    m_host->onTickWait = [&](int n) {
+        if (n != 2)
+            return;
+        poster = std::thread([&] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            QMetaObject::invokeMethod(
+                qApp, [&] { servedInWait = m_host->inTickWait; }, Qt::QueuedConnection);
+        });
+        const QPoint at = close->mapToGlobal(close->rect().center());
+        QProcess::execute(QStringLiteral("xdotool"),
+                          {QStringLiteral("mousemove"), QString::number(at.x()),
+                           QString::number(at.y()), QStringLiteral("click"), QStringLiteral("1")});
+    };
+    m_host->afterTickWait = [&](int n) {
+        if (n == 2) {
+            poster.join();
+            closedInWait = !close->isEnabled();
+            QTimer::singleShot(500, &m_program->window(), &QWidget::close);
+        }
+    };
+    click("Command1");
+    QVERIFY(servedInWait);
+    QVERIFY(!closedInWait);
+    QVERIFY(!close->isEnabled()); // the click closed the tap after the wait
+}
+
+void TestWindow::newestResultIsVisible()
+{
+    auto *list = child<QListWidget>("List1_0");
+    child<QLineEdit>("lo")->setText(QStringLiteral("1"));
+    for (int i = 1; i <= 12; ++i) {
+        child<QLineEdit>("ll")->setText(QString::number(i));
+        click("Command5");
+        QVERIFY(list->viewport()->rect().contains(list->visualItemRect(list->item(i - 1))));
+    }
+}
+
+// No control overlaps its frame's border or caption, and every box and list
+// shows its whole border, at the scale the test runs with.
+void TestWindow::controlsAreWhole()
+{
+    for (const Liquid &liquid : Liquids::catalogue) {
+        pick(liquid.name.toString()); // the heading's width follows the name
+        for (auto *frame : m_program->window().findChildren<QGroupBox *>()) {
+            for (auto *control : frame->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+                const QString where = frame->objectName() + u'/' + control->objectName();
+                QVERIFY2(frame->contentsRect().contains(control->geometry()),
+                         qPrintable(where + QStringLiteral(" %1,%2 %3x%4 in %5,%6 %7x%8")
+                                                .arg(control->x())
+                                                .arg(control->y())
+                                                .arg(control->width())
+                                                .arg(control->height())
+                                                .arg(frame->contentsRect().x())
+                                                .arg(frame->contentsRect().y())
+                                                .arg(frame->contentsRect().width())
+                                                .arg(frame->contentsRect().height())));
+            }
+        }
+    }
+    QTest::qWait(100);
+    for (const char *name : {"Text3", "lo", "ll", "List1_0"}) {
+        auto *control = child<QWidget>(name);
+        const QImage box = onScreen(control, control->rect().adjusted(0, -1, 0, 1));
+        const int x = box.width() / 2, middle = qGray(box.pixel(x, box.height() / 2));
+        const auto darker = [&](int y0, int y1) {
+            for (int y = y0; y <= y1; ++y)
+                if (qGray(box.pixel(x, y)) < middle - 40)
+                    return true;
+            return false;
+        };
+        QVERIFY2(darker(0, 4), name);                               // the top border
+        QVERIFY2(darker(box.height() - 5, box.height() - 1), name); // the bottom border
+    }
+}
+
+QTEST_MAIN(TestWindow)
+#include "tst_window.moc"
