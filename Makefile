@@ -4,7 +4,7 @@
 # Two commands do everything on a fresh Debian 12 machine:
 #   make run    installs what is missing, builds a release build, starts Talven
 #   make test   installs what is missing, builds with ASan and UBSan, runs every test
-.PHONY: run test screenshot bench fuzz package release clean
+.PHONY: run test pictures screenshot bench fuzz package release clean
 
 SCREENSHOT ?= docs/screenshot.png
 
@@ -25,6 +25,15 @@ test:
 	@cmake --preset asan >/dev/null
 	@cmake --build --preset asan
 	ctest --preset asan
+
+# The reference pictures of tests/pictures, rendered afresh after a change
+# that is meant to alter what the student sees.
+pictures:
+	@bash scripts/setup.sh test
+	@cmake --preset asan >/dev/null
+	@cmake --build --preset asan --target tst_window
+	cd build/asan/tests && TALVEN_RENDER_PICTURES=1 ../../../tests/xvfb.sh --wm --a11y ./tst_window pictures aboutStandsWhileFlowing
+	@echo "Rendered tests/pictures/*.png: look at them before committing."
 
 bench:
 	@bash scripts/setup.sh run

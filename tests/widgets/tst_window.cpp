@@ -6,6 +6,7 @@
 // scheme and the screen reader.
 #include "tests/widgets/Window.h"
 #include "ui/ApparatusView.h"
+#include "ui/TableWindow.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -130,6 +131,7 @@ void TestWindow::pictures_data()
     QTest::newRow("start") << "start";
     QTest::newRow("flowing") << "flowing";
     QTest::newRow("reversed") << "reversed";
+    QTest::newRow("table") << "table"; // designed, never shown by the program
 }
 
 // The window's own repaint, read from the screen: at start, after six ticks
@@ -150,6 +152,12 @@ void TestWindow::pictures()
             }
         };
         click("Command1");
+    } else if (picture == QLatin1String("table")) {
+        TableWindow table(window);
+        table.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&table));
+        QTest::qWait(100);
+        shown = onScreen(&table);
     } else {
         if (picture == QLatin1String("reversed"))
             m_program->window().findChild<QAction *>(QStringLiteral("реверс"))->trigger();
