@@ -2,49 +2,31 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Fuzz target: two readings typed key by key through the key filter, then
-// computed. Input: l0, a zero byte, l'. Whatever is typed, the results list
-// holds only finite numbers with at most three decimals, and sred1 its mean.
+// computed three times, on the scripted host. Input: l0, a zero byte, l'.
+// Whatever is typed, the results list holds only finite numbers with at most
+// three decimals that read back as themselves, sred1 shows its mean, and
+// every click either appends or beeps.
 #include "measure/NumberText.h"
-#include "sim/FlowHost.h"
+#include "scenario/ScriptedHost.h"
 #include "sim/Form1.h"
 
 #include <cstdint>
 #include <cstdlib>
 
-namespace {
-
-struct NoHost : FlowHost {
-    void processEvents() override {}
-    void waitForEvents() override {}
-    double now() override { return 0; }
-    void sleepUntil(double) override {}
-    void beep() override {}
-};
-
-void type(Form1 &form, bool lo, const QString &keys)
-{
-    QString text;
-    for (QChar key : keys) {
-        lo ? form.lo_KeyPress(key) : form.ll_KeyPress(key);
-        text += key;
-    }
-    lo ? form.setLoText(text) : form.setLlText(text);
-}
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray input(reinterpret_cast<const char *>(data), qsizetype(size));
     const qsizetype split = input.indexOf('\0');
-    NoHost host;
+    std::vector<Action> script(5, Action{});
+    script[0].kind = Action::Kind::Lo;
+    script[0].argument = QString::fromUtf8(input.left(split < 0 ? input.size() : split));
+    script[1].kind = Action::Kind::Ll;
+    script[1].argument = QString::fromUtf8(split < 0 ? QByteArray() : input.mid(split + 1));
+    script[2].kind = script[3].kind = script[4].kind = Action::Kind::Compute;
     for (const QLocale &locale : {QLocale(QLocale::Russian, QLocale::Russia), QLocale::c()}) {
+        ScriptedHost host(script);
         Form1 form(host, locale);
-        form.closeWindow();
-        type(form, true, QString::fromUtf8(input.left(split < 0 ? input.size() : split)));
-        type(form, false, QString::fromUtf8(split < 0 ? QByteArray() : input.mid(split + 1)));
-        for (int click = 0; click < 3; ++click)
-            form.Command5_Click();
+        host.play(form);
         const QStringList &list = form.state().List1[0];
         for (const QString &item : list) {
             const std::optional<double> value = NumberText::toNumber(item, form.locale());
@@ -56,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             (!mean || form.state().sred1Caption != NumberText::fromNumber(*mean, form.locale())))
             std::abort();
         if (list.size() + form.state().beeps != 3)
-            std::abort(); // every click either appends or beeps
+            std::abort();
     }
     return 0;
 }

@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMenuBar>
 #include <QProcess>
 #include <QPushButton>
 #include <QTimer>
@@ -211,6 +212,9 @@ void TestWindow::aboutStandsWhileFlowing()
 void TestWindow::captionAndCentre()
 {
     QWidget &window = m_program->window();
+    const QFont bar = window.findChild<QMenuBar *>()->font(), popup = child<QMenu>("menu")->font();
+    QCOMPARE(popup.family(), bar.family()); // one font for the whole menu
+    QCOMPARE(popup.pointSizeF(), bar.pointSizeF());
     QCOMPARE(titleOnServer(window), QStringLiteral("Тальвен (интерактивная лабораторная работа)"));
     QTRY_VERIFY(window.windowHandle()->frameMargins().top() > 0); // framed by the window manager
     const QPoint centre = window.screen()->availableGeometry().center();
