@@ -16,8 +16,8 @@ struct Element {
 
     struct Font {
         QString family;
-        qreal pointSize = 8.25;
-        bool bold = false;
+        qreal pointSize{};
+        bool bold{};
     };
 
     Kind kind = Kind::Rectangle;
@@ -26,10 +26,10 @@ struct Element {
     bool visible = true;
 
     // Rectangles, ovals, labels and pictures: the box, in twips.
-    float left = 0, top = 0, width = 0, height = 0;
+    float left{}, top{}, width{}, height{};
 
     // Lines: the end points, in twips.
-    float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    float x1{}, y1{}, x2{}, y2{};
 
     // Rectangles and ovals: a transparent fill paints nothing inside.
     bool filled = false;

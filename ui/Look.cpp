@@ -52,9 +52,9 @@ public:
             return QProxyStyle::drawPrimitive(element, option, painter, widget);
         const QColor outline = option->palette.window().color().darker(140).lighter(108);
         const QRect r = option->rect;
-        for (const QRect &strip :
-             {QRect(r.left(), r.top(), r.width(), 1), QRect(r.left(), r.bottom(), r.width(), 1),
-              QRect(r.left(), r.top(), 1, r.height()), QRect(r.right(), r.top(), 1, r.height())})
+        const int w = r.width(), h = r.height();
+        for (const QRect &strip : {r.adjusted(0, 0, 0, 1 - h), r.adjusted(0, h - 1, 0, 0),
+                                   r.adjusted(0, 0, 1 - w, 0), r.adjusted(w - 1, 0, 0, 0)})
             painter->fillRect(strip, outline);
     }
     int pixelMetric(PixelMetric metric, const QStyleOption *option,

@@ -17,6 +17,7 @@
 #include <QPainter>
 #include <QShortcut>
 #include <QSvgRenderer>
+#include <QTimer>
 
 namespace {
 // The watering can, rendered here: a QIcon made from the SVG file would load
@@ -122,8 +123,6 @@ void MainWindow::setUpAccessibility()
     for (int i = 0; i < Liquids::count; ++i)
         m_lists[i]->setAccessibleName(tr("Результаты: %1").arg(Liquids::catalogue[i].name));
     m_ui->sred1->setAccessibleName(m_ui->Label15->text().remove(u':'));
-    m_describeLater.setSingleShot(true);
-    connect(&m_describeLater, &QTimer::timeout, this, &MainWindow::describeApparatus);
 }
 
 MainWindow::~MainWindow() = default;
@@ -273,8 +272,12 @@ void MainWindow::describeApparatus()
 {
     constexpr int interval = 500; // ms
     if (m_described.isValid() && m_described.elapsed() < interval) {
-        if (!m_describeLater.isActive())
-            m_describeLater.start(interval - int(m_described.elapsed()));
+        if (!m_describePending)
+            QTimer::singleShot(interval - int(m_described.elapsed()), this, [this] {
+                m_describePending = false;
+                describeApparatus();
+            });
+        m_describePending = true;
         return;
     }
     m_described.start();

@@ -7,7 +7,6 @@
 
 #include <QElapsedTimer>
 #include <QMainWindow>
-#include <QTimer>
 #include <array>
 #include <memory>
 
@@ -58,6 +57,6 @@ private:
     ApparatusView *m_apparatus;
     std::array<QListWidget *, Liquids::count> m_lists; // List1(0..6)
     QElapsedTimer m_described;                         // since the apparatus was last described
-    QTimer m_describeLater;
+    bool m_describePending = false;
     bool m_closed = false;
 };

@@ -81,6 +81,12 @@ void TestCore::readings_data()
     QTest::addRow("negative") << "-2"
                               << "3"
                               << "-0,667";
+    QTest::addRow("one") << "75"
+                         << "75"
+                         << "1";
+    QTest::addRow("l0 minus zero") << "-0"
+                                   << "5"
+                                   << "0";
     QTest::addRow("l0 zero") << "0"
                              << "5"
                              << "0";
