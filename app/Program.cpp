@@ -8,6 +8,7 @@
 
 #include <QAbstractNativeEventFilter>
 #include <QCoreApplication>
+#include <QImageReader>
 
 // Another X client may destroy the main window (xdotool windowclose). Qt
 // does not notice, so the program ends as on a close.
@@ -39,7 +40,10 @@ private:
 };
 
 Program::Program(FlowHost &host, const QLocale &locale)
-    : m_form(host, locale), m_destroyWatch(std::make_unique<DestroyWatch>(*this))
+    : m_form(host, locale), m_destroyWatch(std::make_unique<DestroyWatch>(*this)),
+      // The style's arrows need the image format plugins at the first paint;
+      // a second core loads them while this one builds the window.
+      m_imagePlugins([] { QImageReader::supportedImageFormats(); })
 {
     Look::applyToApplication();
     m_window = std::make_unique<MainWindow>(m_form);
@@ -49,6 +53,8 @@ Program::Program(FlowHost &host, const QLocale &locale)
 
 Program::~Program()
 {
+    if (m_imagePlugins.joinable())
+        m_imagePlugins.join();
     QCoreApplication::instance()->removeNativeEventFilter(m_destroyWatch.get());
 }
 
@@ -62,6 +68,8 @@ void Program::showAbout()
 
 void Program::start()
 {
+    if (m_imagePlugins.joinable())
+        m_imagePlugins.join();
     m_form.Form_Load();
     m_window->adjustSize();
     new Centring(*m_window);

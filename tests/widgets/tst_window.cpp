@@ -117,6 +117,9 @@ void TestWindow::start()
     m_host = std::make_unique<TestHost>();
     m_program = std::make_unique<Program>(*m_host, QLocale(QLocale::Russian, QLocale::Russia));
     m_program->start();
+    // A window manager that has just started may not focus a new window by itself.
+    QVERIFY(QTest::qWaitForWindowExposed(&m_program->window()));
+    m_program->window().activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&m_program->window()));
 }
 
