@@ -92,11 +92,10 @@ Element tick(const char *name, float x1, float x2, float y, Colour colour)
     return line(name, x1, y, x2, y, colour);
 }
 
-Element picture(const char *name, int index, const char *resource, float left, float top,
-                float width, float height)
+Element picture(const char *name, const char *resource, float left, float top, float width,
+                float height)
 {
     Element e = shape(name, Kind::Picture, left, top, width, height, transparent, noBorder);
-    e.index = index;
     e.picture = QString::fromLatin1(resource);
     return e;
 }
@@ -140,9 +139,9 @@ std::vector<Element> designedScene()
     std::vector<Element> s = {
         tubeLabel("Label20", u"l о", 360, 360, 270, 240),
         tubeLabel("Label21", u"l '", 1680, 360, 195, 240),
-        picture("Image3", -1, ":/art/table.svg", -600, 5520, 7005, 1050),
-        picture("Image2", -1, ":/art/base.svg", 780, 5760, 690, 210),
-        picture("Image1", 0, ":/art/rod.svg", 1050, 960, 165, 4845),
+        picture("Image3", ":/art/table.svg", -600, 5520, 7005, 1050),
+        picture("Image2", ":/art/base.svg", 780, 5760, 690, 210),
+        picture("Image1", ":/art/rod.svg", 1050, 960, 165, 4845),
         column("voda2", 1320),
         column("voda1", 720),
         //   name     Left  Top   Width Height  fill               border

@@ -22,7 +22,7 @@ struct Element {
 
     Kind kind = Kind::Rectangle;
     QString name;
-    int index = -1; // position in a control array (Label1, Label2, Image1); -1 otherwise
+    int index = -1; // position in a control array (Label1, Label2); -1 otherwise
     bool visible = true;
 
     // Rectangles, ovals, labels and pictures: the box, in twips.

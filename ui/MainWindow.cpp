@@ -99,8 +99,6 @@ void MainWindow::setUpLook()
     // 125 and 150 % the viewport, rounded to whole pixels, would cover it.
     for (QListWidget *list : m_lists) {
         list->viewport()->setAutoFillBackground(false);
-        list->setBackgroundRole(QPalette::Base);
-        list->setAutoFillBackground(true);
     }
 }
 

@@ -163,8 +163,10 @@ void TestWindow::pictures()
         QTest::qWait(100);
         shown = onScreen(&table);
     } else {
-        if (picture == QLatin1String("reversed"))
+        if (picture == QLatin1String("reversed")) { // with female blood's red film in the tube
+            pick(QStringLiteral("Кровь (жен.)"));
             m_program->window().findChild<QAction *>(QStringLiteral("реверс"))->trigger();
+        }
         QTest::qWait(100);
         shown = onScreen(&window);
     }
