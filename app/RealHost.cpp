@@ -3,6 +3,7 @@
 
 #include "app/RealHost.h"
 
+#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <algorithm>
 #include <chrono>
@@ -30,17 +31,31 @@ double RealHost::now()
 
 // The tick wait serves the window system (painting, exposure, accessibility
 // requests) but runs no handler: mouse and key input and timers wait for the
-// next event processing of the flow. It sleeps in short slices in between, so
-// that pending input, which makes every pass return at once, cannot spin.
+// next event processing of the flow. It blocks until an event comes or a
+// helper thread wakes it at t. Pending input, which the wait leaves queued,
+// makes every pass return at once: then it sleeps in slices instead of spinning.
 void RealHost::sleepUntil(double t)
 {
-    constexpr double slice = 0.005; // s
-    constexpr QEventLoop::ProcessEventsFlags windowSystemOnly =
-        QEventLoop::ExcludeUserInputEvents | QEventLoop::X11ExcludeTimers;
-    for (double remaining = t - now(); remaining > 0; remaining = t - now()) {
-        QCoreApplication::processEvents(windowSystemOnly);
-        std::this_thread::sleep_for(std::chrono::duration<double>(std::min(slice, t - now())));
+    constexpr double quick = 0.0005, slice = 0.005; // s
+    constexpr QEventLoop::ProcessEventsFlags windowSystemOnly = QEventLoop::ExcludeUserInputEvents |
+                                                                QEventLoop::X11ExcludeTimers |
+                                                                QEventLoop::WaitForMoreEvents;
+    QAbstractEventDispatcher *dispatcher = QAbstractEventDispatcher::instance();
+    const auto remaining = [this, t] { return std::chrono::duration<double>(t - now()); };
+    std::thread waker([dispatcher, wake = std::chrono::steady_clock::now() + remaining()] {
+        std::this_thread::sleep_until(wake);
+        dispatcher->wakeUp();
+    });
+    for (int quickPasses = 0; remaining().count() > 0;) {
+        const double before = now();
+        if (quickPasses < 2)
+            dispatcher->processEvents(windowSystemOnly);
+        else
+            std::this_thread::sleep_for(
+                std::min(remaining(), std::chrono::duration<double>(slice)));
+        quickPasses = now() - before < quick ? quickPasses + 1 : 0;
     }
+    waker.join();
 }
 
 void RealHost::beep()
