@@ -59,11 +59,11 @@ void benchStartup(const char *probeDirectory)
             rss[which++].push_back(s.rssMiB);
         }
     }
-    benchRow("startup to first paint (median)", "ms", median(ms[0]), "one empty QMainWindow",
-             median(ms[1]), "<= 1.3x");
-    benchRow("peak RSS", "MiB", median(rss[0]), "one empty QMainWindow", median(rss[1]), "<= 1.3x");
     benchRow("startup to first paint (median)", "ms", median(ms[0]),
-             "QMainWindow, one line of text", median(ms[2]), "");
+             "QMainWindow, one line of text", median(ms[2]), "<= 1.3x");
     benchRow("peak RSS", "MiB", median(rss[0]), "QMainWindow, one line of text", median(rss[2]),
-             "");
+             "<= 1.3x");
+    benchRow("startup to first paint (median)", "ms", median(ms[0]), "one empty QMainWindow",
+             median(ms[1]), "");
+    benchRow("peak RSS", "MiB", median(rss[0]), "one empty QMainWindow", median(rss[1]), "");
 }
