@@ -50,9 +50,8 @@ bool looksAlike(const Element &a, const Element &b)
 void ApparatusView::refresh()
 {
     const std::vector<Element> &now = m_scene.elements();
-    if (m_painted.size() != now.size()) {
+    if (m_painted.empty()) { // the first look: the window's first paint shows it all
         m_painted = now;
-        update();
         return;
     }
     QRegion changed;

@@ -14,6 +14,7 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QTest>
+#include <algorithm>
 #include <functional>
 
 // The program's host, with a clock that may run ahead of real time so that
@@ -22,6 +23,7 @@ class TestHost : public RealHost
 {
 public:
     bool fastClock = true;
+    double atLeast = 0; // s that a real tick wait lasts after onTickWait, however late
     int tickWaits = 0;
     bool inTickWait = false;
     std::function<void(int)> onTickWait;    // as tick wait number n begins
@@ -37,7 +39,7 @@ public:
         if (fastClock)
             m_clock = t; // the window system is served at the next event processing
         else
-            RealHost::sleepUntil(t);
+            RealHost::sleepUntil(std::max(t, RealHost::now() + atLeast));
         if (afterTickWait)
             afterTickWait(tickWaits);
         inTickWait = false;
