@@ -118,9 +118,10 @@ void TestWindow::start()
     m_program = std::make_unique<Program>(*m_host, QLocale(QLocale::Russian, QLocale::Russia));
     m_program->start();
     // A window manager that has just started may not focus a new window by itself.
-    QVERIFY(QTest::qWaitForWindowExposed(&m_program->window()));
+    constexpr int patience = 30'000; // ms: a loaded machine maps windows slowly
+    QVERIFY(QTest::qWaitForWindowExposed(&m_program->window(), patience));
     m_program->window().activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&m_program->window()));
+    QVERIFY(QTest::qWaitForWindowActive(&m_program->window(), patience));
 }
 
 void TestWindow::cleanup()
@@ -159,7 +160,7 @@ void TestWindow::pictures()
     } else if (picture == QLatin1String("table")) {
         TableWindow table(window);
         table.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&table));
+        QVERIFY(QTest::qWaitForWindowExposed(&table, 30'000));
         QTest::qWait(100);
         shown = onScreen(&table);
     } else {
