@@ -65,7 +65,7 @@ MainWindow::MainWindow(Form1 &form, QWidget *parent)
     auto *focusFrame = new QFocusFrame(this);
     connect(qApp, &QApplication::focusChanged, focusFrame,
             [this, focusFrame](QWidget *, QWidget *now) {
-                focusFrame->setWidget(now && now->window() == this && now != this ? now : nullptr);
+                focusFrame->setWidget(now && now->window() == this ? now : nullptr);
             });
     connectHandlers();
 }
@@ -150,10 +150,8 @@ void MainWindow::connectHandlers()
 
     // Typing into the selector runs nothing; only a pick from its list does.
     connect(ui.Combo1, &QComboBox::editTextChanged, &form, &Form1::setCombo1Text);
-    connect(ui.Combo1, &QComboBox::activated, this, [this](int index) {
-        m_form.setCombo1Text(m_ui->Combo1->itemText(index));
-        m_form.Combo1_Click();
-    });
+    // A pick has set the edit text, and so the selector's text, already.
+    connect(ui.Combo1, &QComboBox::activated, &form, &Form1::Combo1_Click);
     for (QKeySequence key : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)})
         connect(new QShortcut(key, this), &QShortcut::activated, this, &MainWindow::pressEnter);
 
@@ -218,8 +216,6 @@ void MainWindow::focusTap()
 
 void MainWindow::sync()
 {
-    if (m_closed)
-        return;
     const Form1State &state = m_form.state();
     syncTap(state.Command1Enabled);
     m_ui->Label18->setText(state.Label18Caption);
@@ -293,7 +289,6 @@ void MainWindow::describeApparatus()
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    m_closed = true;
     m_form.closeWindow();
     event->accept();
 }

@@ -58,5 +58,4 @@ private:
     std::array<QListWidget *, Liquids::count> m_lists; // List1(0..6)
     QElapsedTimer m_described;                         // since the apparatus was last described
     bool m_describePending = false;
-    bool m_closed = false;
 };

@@ -48,6 +48,7 @@ void TestCore::means_data()
     QTest::addRow("63 equal") << repeated("0,666", 63) << "0,666";
     QTest::addRow("151 equal") << repeated("0,3", 151) << "0,3";
     QTest::addRow("100,000 equal") << repeated("999999999999,999", 100'000) << "999999999999,999";
+    QTest::addRow("negative, whole") << QStringList{"-1", "-2"} << "-1,5";
     QTest::addRow("negative floors down") << QStringList{"-0,001", "0"} << "-0,001";
     QTest::addRow("not a number counts") << QStringList{"x", "3"} << "1,5";
     QTest::addRow("beyond 1E+12") << QStringList{"2E+12", "1"} << "1000000000000,5";
