@@ -8,7 +8,6 @@
 
 #include <QAbstractNativeEventFilter>
 #include <QCoreApplication>
-#include <QImageReader>
 
 // Another X client may destroy the main window (xdotool windowclose). Qt
 // does not notice, so the program ends as on a close.
@@ -40,10 +39,7 @@ private:
 };
 
 Program::Program(FlowHost &host, const QLocale &locale)
-    : m_form(host, locale), m_destroyWatch(std::make_unique<DestroyWatch>(*this)),
-      // The style's arrows need the image format plugins at the first paint;
-      // a second core loads them while this one builds the window.
-      m_imagePlugins([] { QImageReader::supportedImageFormats(); })
+    : m_form(host, locale), m_destroyWatch(std::make_unique<DestroyWatch>(*this))
 {
     Look::applyToApplication();
     m_window = std::make_unique<MainWindow>(m_form);
@@ -53,8 +49,6 @@ Program::Program(FlowHost &host, const QLocale &locale)
 
 Program::~Program()
 {
-    if (m_imagePlugins.joinable())
-        m_imagePlugins.join();
     QCoreApplication::instance()->removeNativeEventFilter(m_destroyWatch.get());
 }
 
@@ -68,8 +62,6 @@ void Program::showAbout()
 
 void Program::start()
 {
-    if (m_imagePlugins.joinable())
-        m_imagePlugins.join();
     m_form.Form_Load();
     m_window->adjustSize();
     new Centring(*m_window);

@@ -8,7 +8,6 @@
 #include "ui/MainWindow.h"
 
 #include <memory>
-#include <thread>
 
 class FlowHost;
 
@@ -35,7 +34,6 @@ private:
 
     Form1 m_form;
     std::unique_ptr<DestroyWatch> m_destroyWatch;
-    std::thread m_imagePlugins;
     std::unique_ptr<MainWindow> m_window; // made once the application's look is set
     AboutWindow::Hold m_aboutHold = AboutWindow::holdFiveSeconds;
 };

@@ -3,10 +3,10 @@
 
 // talven-render-icon SVG PNG SIZE: renders the program's icon at SIZE x SIZE
 // pixels for the icon theme; run by the build.
+#include "ui/Drawings.h"
+
 #include <QGuiApplication>
 #include <QImage>
-#include <QPainter>
-#include <QSvgRenderer>
 #include <cstdio>
 
 int main(int argc, char *argv[])
@@ -18,14 +18,8 @@ int main(int argc, char *argv[])
         return 2;
     }
     const int size = QByteArray(argv[3]).toInt();
-    QSvgRenderer svg(QString::fromLocal8Bit(argv[1]));
-    if (!svg.isValid() || size <= 0)
+    if (size <= 0)
         return 1;
-    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    svg.render(&painter);
-    painter.end();
+    const QImage image = Drawings::render(QString::fromLocal8Bit(argv[1]), QSize(size, size));
     return image.save(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
 }

@@ -9,7 +9,6 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QStyle>
-#include <QSvgRenderer>
 #include <algorithm>
 
 namespace {
@@ -192,19 +191,32 @@ void ApparatusView::paintLabel(QPainter &painter, const Element &e) const
     painter.drawText(rect, int(align | Qt::AlignTop | Qt::TextSingleLine), e.caption);
 }
 
-// The drawings are rendered once into pixmaps of the device's resolution.
+namespace {
+QSize pixelsOf(const Element &picture, qreal ratio)
+{
+    return (box(picture).size() * ratio).toSize();
+}
+} // namespace
+
+std::vector<Drawings::Order> ApparatusView::drawingsOf(const Scene &scene, qreal ratio)
+{
+    std::vector<Drawings::Order> drawings;
+    for (const Element &e : scene.elements()) {
+        if (e.kind == Element::Kind::Picture)
+            drawings.push_back({e.picture, pixelsOf(e, ratio)});
+    }
+    return drawings;
+}
+
+// The drawings are turned once into pixmaps of the device's resolution.
 void ApparatusView::paintPicture(QPainter &painter, const Element &e)
 {
-    const QRectF target = box(e);
     const qreal ratio = painter.device()->devicePixelRatioF();
-    const QSize pixels = (target.size() * ratio).toSize();
+    const QSize pixels = pixelsOf(e, ratio);
     QPixmap &picture = m_pictures[e.picture];
     if (picture.size() != pixels || picture.devicePixelRatio() != ratio) {
-        picture = QPixmap(pixels);
-        picture.fill(Qt::transparent);
-        QPainter render(&picture);
-        QSvgRenderer(e.picture).render(&render);
+        picture = QPixmap::fromImage(Drawings::image(e.picture, pixels));
         picture.setDevicePixelRatio(ratio);
     }
-    painter.drawPixmap(target.topLeft(), picture);
+    painter.drawPixmap(box(e).topLeft(), picture);
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "scene/Element.h"
+#include "ui/Drawings.h"
 
 #include <QHash>
 #include <QPixmap>
@@ -26,6 +27,9 @@ public:
 
     // Schedules a repaint when the scene looks different from the last paint.
     void refresh();
+
+    // The drawings a scene shows, at the sizes the view paints them.
+    static std::vector<Drawings::Order> drawingsOf(const Scene &scene, qreal ratio);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

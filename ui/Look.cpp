@@ -8,13 +8,19 @@
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPixmap>
 #include <QProxyStyle>
 #include <QStyleOption>
+#include <qdrawutil.h>
 
 namespace {
-// The desktop's style with two changes.
+constexpr QLatin1String
+    fusionGroupBoxFrame(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png");
+
+// The desktop's style with a few changes.
 class DesktopStyle : public QProxyStyle
 {
 public:
@@ -41,15 +47,18 @@ public:
         painter->setBrush(Qt::NoBrush);
         painter->drawRect(option->rect.adjusted(0, 0, -1, -1));
     }
-    // Fusion strokes an item view's frame along the widget's edge, half
-    // outside it, and at 125 or 150 % the rounding to whole pixels clips a
-    // side; one-pixel strips filled inside the edge stay whole at any scale.
     void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
                        const QWidget *widget) const override
     {
-        if (element != PE_Frame || !qobject_cast<const QAbstractItemView *>(widget) ||
-            baseStyle()->name() != QLatin1String("fusion"))
+        const bool fusion = baseStyle()->name() == QLatin1String("fusion");
+        if (fusion && element == PE_FrameGroupBox && !groupBoxFrame().isNull())
+            return qDrawBorderPixmap(painter, groupBoxFrameRect(option, widget),
+                                     QMargins(6, 6, 6, 6), groupBoxFrame());
+        if (!fusion || element != PE_Frame || !qobject_cast<const QAbstractItemView *>(widget))
             return QProxyStyle::drawPrimitive(element, option, painter, widget);
+        // Fusion strokes an item view's frame along the widget's edge, half
+        // outside it, and at 125 or 150 % the rounding to whole pixels clips a
+        // side; one-pixel strips filled inside the edge stay whole at any scale.
         const QColor outline = option->palette.window().color().darker(140).lighter(108);
         const QRect r = option->rect;
         const int w = r.width(), h = r.height();
@@ -64,6 +73,35 @@ public:
             return 1; // the outline lies just outside the control
         return QProxyStyle::pixelMetric(metric, option, widget);
     }
+
+private:
+    // Fusion draws a group box's frame from its own picture, which it loads
+    // by file name; finding the format of a named file loads every image
+    // format plugin, a tenth of the program's start. The build embeds the
+    // picture decoded, and the frame is drawn from it as Fusion draws it.
+    const QPixmap &groupBoxFrame() const
+    {
+        if (!m_groupBoxFrameLooked) {
+            m_groupBoxFrame = QPixmap::fromImage(Drawings::embedded(QString(fusionGroupBoxFrame)));
+            m_groupBoxFrameLooked = true;
+        }
+        return m_groupBoxFrame;
+    }
+    // Below the title, or the whole box if there is none.
+    QRect groupBoxFrameRect(const QStyleOption *option, const QWidget *widget) const
+    {
+        constexpr int margin = 3;
+        const auto *box = qobject_cast<const QGroupBox *>(widget);
+        const int top = box && !box->isCheckable() && box->title().isEmpty()
+                            ? margin
+                            : qMax(baseStyle()->pixelMetric(PM_ExclusiveIndicatorHeight),
+                                   option->fontMetrics.height()) +
+                                  margin;
+        return option->rect.adjusted(0, top, 0, 0);
+    }
+
+    mutable QPixmap m_groupBoxFrame; // null without the embedded picture: Fusion draws
+    mutable bool m_groupBoxFrameLooked = false;
 };
 
 // A screen reader meets the apparatus as a picture, its state in words as the
@@ -109,4 +147,9 @@ void Look::applyToApplication()
     QApplication::setFont(Fonts::font(QStringLiteral("MS Sans Serif"), 8.25));
     if (!dynamic_cast<DesktopStyle *>(QApplication::style()))
         QApplication::setStyle(new DesktopStyle);
+}
+
+std::vector<Drawings::Order> Look::drawingsAtStart()
+{
+    return {{QString(fusionGroupBoxFrame), {}}};
 }

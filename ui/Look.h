@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "ui/Drawings.h"
+
 // What every window of the program shares, set once before the first widget.
 namespace Look {
 
@@ -11,5 +13,8 @@ namespace Look {
 // desktop's style with a visible focus and without the menu bar's unused
 // extension icon; and how a screen reader meets the apparatus and locked boxes.
 void applyToApplication();
+
+// The pictures the style draws at start, for the build to embed.
+std::vector<Drawings::Order> drawingsAtStart();
 
 } // namespace Look

@@ -4,9 +4,11 @@
 #include "ui/MainWindow.h"
 
 #include "scene/Geometry.h"
+#include "scene/Scene.h"
 #include "sim/Form1.h"
 #include "ui/ApparatusView.h"
 #include "ui/Fonts.h"
+#include "ui/Look.h"
 #include "ui_MainWindow.h"
 
 #include <QApplication>
@@ -16,28 +18,31 @@
 #include <QLayout>
 #include <QPainter>
 #include <QShortcut>
-#include <QSvgRenderer>
 #include <QTimer>
 
 namespace {
-// The watering can, rendered here: a QIcon made from the SVG file would load
-// the icon engine and image format plugins at every start.
+// The watering can, in the sizes a window manager asks for.
+const QString iconFile = QStringLiteral(":/art/talven.svg");
+constexpr int iconSizes[] = {16, 32, 48, 64};
+
 QIcon programIcon()
 {
-    QSvgRenderer svg(QStringLiteral(":/art/talven.svg"));
     QIcon icon;
-    for (int size : {16, 32, 48, 64}) {
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        painter.setRenderHint(QPainter::Antialiasing);
-        svg.render(&painter);
-        painter.end();
-        icon.addPixmap(pixmap);
-    }
+    for (int size : iconSizes)
+        icon.addPixmap(QPixmap::fromImage(Drawings::image(iconFile, QSize(size, size))));
     return icon;
 }
 } // namespace
+
+std::vector<Drawings::Order> MainWindow::drawingsAtStart()
+{
+    std::vector<Drawings::Order> drawings = ApparatusView::drawingsOf(Scene(), 1);
+    for (int size : iconSizes)
+        drawings.push_back({iconFile, QSize(size, size)});
+    const std::vector<Drawings::Order> look = Look::drawingsAtStart();
+    drawings.insert(drawings.end(), look.begin(), look.end());
+    return drawings;
+}
 
 MainWindow::MainWindow(Form1 &form, QWidget *parent)
     : QMainWindow(parent), m_form(form), m_ui(std::make_unique<Ui::MainWindow>())
@@ -54,8 +59,6 @@ MainWindow::MainWindow(Form1 &form, QWidget *parent)
     m_ui->centralwidget->setFixedSize(m_apparatus->sizeHint()); // 7965 x 6210 twips
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    m_lists = {m_ui->List1_0, m_ui->List1_1, m_ui->List1_2, m_ui->List1_3,
-               m_ui->List1_4, m_ui->List1_5, m_ui->List1_6};
     setUpLook();
     setUpSelector();
     setUpAccessibility();
@@ -95,11 +98,9 @@ void MainWindow::setUpLook()
         for (QWidget *control : frame->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
             control->setPalette(controls);
     }
-    // The lists paint their white ground themselves, under their border: at
-    // 125 and 150 % the viewport, rounded to whole pixels, would cover it.
-    for (QListWidget *list : m_lists) {
-        list->viewport()->setAutoFillBackground(false);
-    }
+    // The list paints its white ground itself, under its border: at 125 and
+    // 150 % the viewport, rounded to whole pixels, would cover it.
+    m_ui->List1->viewport()->setAutoFillBackground(false);
 }
 
 void MainWindow::setUpSelector()
@@ -118,8 +119,6 @@ void MainWindow::setUpSelector()
 // own caption, the apparatus by what it shows.
 void MainWindow::setUpAccessibility()
 {
-    for (int i = 0; i < Liquids::count; ++i)
-        m_lists[i]->setAccessibleName(tr("Результаты: %1").arg(Liquids::catalogue[i].name));
     m_ui->sred1->setAccessibleName(m_ui->Label15->text().remove(u':'));
 }
 
@@ -220,10 +219,7 @@ void MainWindow::sync()
     syncTap(state.Command1Enabled);
     m_ui->Label18->setText(state.Label18Caption);
     m_ui->Label18->adjustSize(); // the heading sizes itself to the liquid's name
-    for (int i = 0; i < Liquids::count; ++i) {
-        syncList(m_lists[i], state.List1[i]);
-        m_lists[i]->setVisible(i == state.zhidkost);
-    }
+    syncList(state.zhidkost, state.List1[state.zhidkost]);
     m_ui->sred1->setText(state.sred1Caption);
     m_ui->реверс->setChecked(state.reversChecked);
     m_apparatus->refresh();
@@ -244,17 +240,22 @@ void MainWindow::syncTap(bool closed)
     before->setEnabled(false);
 }
 
-// New results are appended, so that a screen reader hears of the new row, and
-// scrolled to.
-void MainWindow::syncList(QListWidget *view, const QStringList &items)
+// One list widget shows the selected liquid's results list. New results are
+// appended, so that a screen reader hears of the new row, and scrolled to.
+void MainWindow::syncList(int liquid, const QStringList &items)
 {
+    QListWidget *view = m_ui->List1;
     const int count = view->count();
-    bool prefix = count <= items.size();
+    bool prefix = liquid == m_listShows && count <= items.size();
     for (int row = 0; prefix && row < count; ++row)
         prefix = view->item(row)->text() == items[row];
     if (!prefix) {
         view->clear();
         view->addItems(items);
+        view->scrollToBottom();
+        if (liquid != m_listShows)
+            view->setAccessibleName(tr("Результаты: %1").arg(Liquids::catalogue[liquid].name));
+        m_listShows = liquid;
     } else if (count < items.size()) {
         view->addItems(items.mid(count));
         view->scrollToBottom();

@@ -4,15 +4,14 @@
 #pragma once
 
 #include "sim/Liquids.h"
+#include "ui/Drawings.h"
 
 #include <QElapsedTimer>
 #include <QMainWindow>
-#include <array>
 #include <memory>
 
 class ApparatusView;
 class Form1;
-class QListWidget;
 namespace Ui {
 class MainWindow;
 }
@@ -28,6 +27,9 @@ public:
     ~MainWindow() override;
 
     ApparatusView *apparatus() const { return m_apparatus; }
+
+    // What the window shows at start at 100 %, for the build to embed.
+    static std::vector<Drawings::Order> drawingsAtStart();
 
     // Focuses "Открыть кран", or "Закрыть кран" while the tap is open.
     void focusTap();
@@ -49,13 +51,13 @@ private:
     void pressEnter();
     bool filterReadingKey(QObject *watched, QEvent *event);
     void syncTap(bool closed);
-    void syncList(QListWidget *view, const QStringList &items);
+    void syncList(int liquid, const QStringList &items);
     void describeApparatus();
 
     Form1 &m_form;
     std::unique_ptr<Ui::MainWindow> m_ui;
     ApparatusView *m_apparatus;
-    std::array<QListWidget *, Liquids::count> m_lists; // List1(0..6)
-    QElapsedTimer m_described;                         // since the apparatus was last described
+    int m_listShows = -1;      // the liquid whose results List1 shows
+    QElapsedTimer m_described; // since the apparatus was last described
     bool m_describePending = false;
 };

@@ -68,7 +68,7 @@ private slots:
     void darkScheme();
     void screenReader();
     void tickWaitServesOnlyTheWindowSystem();
-    void newestResultIsVisible();
+    void resultsList();
     void controlsAreWhole();
 
 private:
@@ -257,8 +257,8 @@ void TestWindow::keyboard()
     QTest::keyClicks(ll, QStringLiteral("7.5"));
     QCOMPARE(ll->text(), QStringLiteral("7,5"));
     QTest::keyClick(ll, Qt::Key_Enter, Qt::KeypadModifier);
-    QTRY_COMPARE(child<QListWidget>("List1_0")->count(), 1);
-    QCOMPARE(child<QListWidget>("List1_0")->item(0)->text(), QStringLiteral("24"));
+    QTRY_COMPARE(child<QListWidget>("List1")->count(), 1);
+    QCOMPARE(child<QListWidget>("List1")->item(0)->text(), QStringLiteral("24"));
     QVERIFY(open->isEnabled()); // Enter in a reading box does not open the tap
     // A refused reading is selected for correction.
     ll->setText(QStringLiteral("abc"));
@@ -267,8 +267,8 @@ void TestWindow::keyboard()
     ll->setText(QStringLiteral("7,5"));
     // Alt+П presses "Подсчитать вязкость >"; Enter elsewhere opens the tap.
     QTest::sendKeyEvent(QTest::Click, &window, Qt::Key(u'П'), QStringLiteral("п"), Qt::AltModifier);
-    QTRY_COMPARE(child<QListWidget>("List1_0")->count(), 2);
-    child<QListWidget>("List1_0")->setFocus();
+    QTRY_COMPARE(child<QListWidget>("List1")->count(), 2);
+    child<QListWidget>("List1")->setFocus();
     QTest::keyClick(&window, Qt::Key_Return);
     QTRY_VERIFY(close->isEnabled());
 }
@@ -277,7 +277,7 @@ void TestWindow::keyboard()
 void TestWindow::focusIsVisible()
 {
     const char *controls[] = {"Command1", "Combo1", "Text3",    "Command9", "Command4", "Command10",
-                              "lo",       "ll",     "Command5", "Command6", "List1_0",  "Command2"};
+                              "lo",       "ll",     "Command5", "Command6", "List1",    "Command2"};
     auto *elsewhere = child("Command6");
     for (const char *name : controls) {
         auto *control = child<QWidget>(name);
@@ -418,15 +418,43 @@ void TestWindow::tickWaitServesOnlyTheWindowSystem()
     QVERIFY(!close->isEnabled()); // the click closed the tap after the wait
 }
 
-void TestWindow::newestResultIsVisible()
+// The list shows the selected liquid's results, the newest in view, and is
+// named after the liquid.
+void TestWindow::resultsList()
 {
-    auto *list = child<QListWidget>("List1_0");
-    child<QLineEdit>("lo")->setText(QStringLiteral("1"));
-    for (int i = 1; i <= 12; ++i) {
-        child<QLineEdit>("ll")->setText(QString::number(i));
+    auto *list = child<QListWidget>("List1");
+    const auto newestInView = [list] {
+        return list->viewport()->rect().contains(
+            list->visualItemRect(list->item(list->count() - 1)));
+    };
+    const auto name = [list] {
+        return QAccessible::queryAccessibleInterface(list)->text(QAccessible::Name);
+    };
+    const auto result = [this](const char *ll) {
+        child<QLineEdit>("lo")->setText(QStringLiteral("1"));
+        child<QLineEdit>("ll")->setText(QString::fromLatin1(ll));
         click("Command5");
-        QVERIFY(list->viewport()->rect().contains(list->visualItemRect(list->item(i - 1))));
+    };
+    for (int i = 1; i <= 12; ++i) {
+        result(qPrintable(QString::number(i)));
+        QCOMPARE(list->count(), i);
+        QVERIFY(newestInView());
     }
+    QCOMPARE(name(), QStringLiteral("Результаты: Ксилол"));
+    const QString newest = list->item(11)->text();
+    pick(QStringLiteral("Плазма"));
+    QCOMPARE(list->count(), 0);
+    QCOMPARE(name(), QStringLiteral("Результаты: Плазма"));
+    result("2");
+    const QString plasma = list->item(0)->text();
+    pick(QStringLiteral("Ксилол"));
+    QCOMPARE(list->count(), 12);
+    QCOMPARE(list->item(11)->text(), newest);
+    QVERIFY(newestInView());
+    QCOMPARE(name(), QStringLiteral("Результаты: Ксилол"));
+    pick(QStringLiteral("Плазма"));
+    QCOMPARE(list->count(), 1);
+    QCOMPARE(list->item(0)->text(), plasma);
 }
 
 // No control overlaps its frame's border or caption, and every box and list
@@ -452,7 +480,7 @@ void TestWindow::controlsAreWhole()
         }
     }
     QTest::qWait(100);
-    for (const char *name : {"Text3", "lo", "ll", "List1_0"}) {
+    for (const char *name : {"Text3", "lo", "ll", "List1"}) {
         auto *control = child<QWidget>(name);
         const QImage box = onScreen(control, control->rect().adjusted(0, -1, 0, 1));
         const int x = box.width() / 2, middle = qGray(box.pixel(x, box.height() / 2));
