@@ -14,7 +14,7 @@ set -euo pipefail
 
 packages=(
   qt6-base-dev      # QtCore, QtGui, QtWidgets, QtTest, moc, uic
-  qt6-svg-dev       # QtSvg and QtSvgWidgets, for the pictures
+  qt6-svg-dev       # QtSvg, whose image plugin renders the drawings
   qt6-qpa-plugins   # xcb and offscreen platform plugins
   fonts-liberation2 # Cyrillic fonts metric-compatible with Arial and Times New Roman
 )

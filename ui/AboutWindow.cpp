@@ -3,6 +3,7 @@
 
 #include "ui/AboutWindow.h"
 
+#include "ui/Drawings.h"
 #include "ui/Fonts.h"
 #include "ui_AboutWindow.h"
 
@@ -27,10 +28,17 @@ AboutWindow::AboutWindow(QWidget *mainWindow, Hold hold)
     setFixedSize(size()); // 6195 x 3420 twips
     setAccessibleName(windowTitle());
 
-    m_ui->Image1->load(QStringLiteral(":/art/stone.svg"));
-    m_ui->Image2->load(QStringLiteral(":/art/stone.svg"));
-    m_ui->Image3->load(QStringLiteral(":/art/title1.svg"));
-    m_ui->Image4->load(QStringLiteral(":/art/title2.svg"));
+    const qreal ratio = devicePixelRatioF();
+    const auto draw = [ratio](QLabel *image, const QString &file) {
+        QPixmap drawing =
+            QPixmap::fromImage(Drawings::image(file, (QSizeF(image->size()) * ratio).toSize()));
+        drawing.setDevicePixelRatio(ratio);
+        image->setPixmap(drawing);
+    };
+    draw(m_ui->Image1, QStringLiteral(":/art/stone.svg"));
+    draw(m_ui->Image2, QStringLiteral(":/art/stone.svg"));
+    draw(m_ui->Image3, QStringLiteral(":/art/title1.svg"));
+    draw(m_ui->Image4, QStringLiteral(":/art/title2.svg"));
 
     const QString serif = QStringLiteral("Times New Roman");
     m_ui->Label4_1->setFont(Fonts::font(QStringLiteral("Arial"), 8.25, true));

@@ -4,9 +4,8 @@
 #include "ui/Drawings.h"
 
 #include <QDataStream>
-#include <QPainter>
+#include <QImageReader>
 #include <QResource>
-#include <QSvgRenderer>
 #include <cstring>
 
 namespace {
@@ -46,17 +45,15 @@ const std::vector<Embedded> &embeddedImages()
 
 } // namespace
 
+// Through QtSvg's image plugin, which the program loads only when it renders
+// a drawing: linking QtSvg would load it at every start.
 QImage Drawings::render(const QString &svgFile, QSize pixels)
 {
-    QSvgRenderer svg(svgFile);
-    if (!svg.isValid())
-        return {};
-    QImage image(pixels, format);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    svg.render(&painter);
-    return image;
+    QImageReader reader(svgFile, "svg");
+    reader.setAutoDetectImageFormat(false);
+    reader.setScaledSize(pixels);
+    const QImage image = reader.read();
+    return image.isNull() ? image : image.convertToFormat(format);
 }
 
 QImage Drawings::embedded(const QString &file, QSize pixels)
