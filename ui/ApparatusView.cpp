@@ -81,18 +81,28 @@ QRectF ApparatusView::labelRect(const Element &e) const
 {
     QRectF rect = box(e);
     if (e.autoSize)
-        rect.setSize(QFontMetricsF(labelFont(e)).size(Qt::TextSingleLine, e.caption));
+        rect.setSize(labelLook(e).sizeOf(e.caption));
     return rect;
 }
 
-// Fonts are looked up once: the scale numbers repaint at every tick.
-const QFont &ApparatusView::labelFont(const Element &e) const
+// Fonts and text sizes are looked up once: the scale numbers repaint at
+// every tick, and measuring a text shapes it.
+ApparatusView::LabelLook &ApparatusView::labelLook(const Element &e) const
 {
     const QString key =
         QStringLiteral("%1/%2/%3").arg(e.font.family).arg(e.font.pointSize).arg(e.font.bold);
-    auto found = m_fonts.find(key);
-    if (found == m_fonts.end())
-        found = m_fonts.insert(key, Fonts::font(e.font.family, e.font.pointSize, e.font.bold));
+    auto found = m_labelLooks.find(key);
+    if (found == m_labelLooks.end())
+        found = m_labelLooks.insert(
+            key, {Fonts::font(e.font.family, e.font.pointSize, e.font.bold), {}});
+    return *found;
+}
+
+QSizeF ApparatusView::LabelLook::sizeOf(const QString &caption)
+{
+    auto found = textSizes.find(caption);
+    if (found == textSizes.end())
+        found = textSizes.insert(caption, QFontMetricsF(font).size(Qt::TextSingleLine, caption));
     return *found;
 }
 
@@ -184,7 +194,7 @@ void ApparatusView::paintLabel(QPainter &painter, const Element &e) const
     const QRectF rect = labelRect(e);
     if (e.opaque)
         painter.fillRect(rect, resolve(e.back));
-    painter.setFont(labelFont(e));
+    painter.setFont(labelLook(e).font);
     painter.setPen(resolve(e.fore));
     const Qt::Alignment align =
         e.align == Element::Align::Centre ? Qt::AlignHCenter : Qt::AlignLeft;
@@ -208,15 +218,15 @@ std::vector<Drawings::Order> ApparatusView::drawingsOf(const Scene &scene, qreal
     return drawings;
 }
 
-// The drawings are turned once into pixmaps of the device's resolution.
+// The drawings are made once for the device's resolution.
 void ApparatusView::paintPicture(QPainter &painter, const Element &e)
 {
     const qreal ratio = painter.device()->devicePixelRatioF();
     const QSize pixels = pixelsOf(e, ratio);
-    QPixmap &picture = m_pictures[e.picture];
+    QImage &picture = m_pictures[e.picture];
     if (picture.size() != pixels || picture.devicePixelRatio() != ratio) {
-        picture = QPixmap::fromImage(Drawings::image(e.picture, pixels));
+        picture = Drawings::image(e.picture, pixels);
         picture.setDevicePixelRatio(ratio);
     }
-    painter.drawPixmap(box(e).topLeft(), picture);
+    painter.drawImage(box(e).topLeft(), picture);
 }

@@ -7,7 +7,7 @@
 #include "ui/Drawings.h"
 
 #include <QHash>
-#include <QPixmap>
+#include <QImage>
 #include <QWidget>
 #include <vector>
 
@@ -38,14 +38,19 @@ private:
     QColor resolve(Colour colour) const;
     QRect bounds(const Element &e) const;
     QRectF labelRect(const Element &e) const;
-    const QFont &labelFont(const Element &e) const;
+    struct LabelLook {
+        QFont font;
+        QHash<QString, QSizeF> textSizes; // by caption
+        QSizeF sizeOf(const QString &caption);
+    };
+    LabelLook &labelLook(const Element &e) const;
     void paintShape(QPainter &painter, const Element &e) const;
     void paintLine(QPainter &painter, const Element &e) const;
     void paintLabel(QPainter &painter, const Element &e) const;
     void paintPicture(QPainter &painter, const Element &e);
 
     const Scene &m_scene;
-    std::vector<Element> m_painted;        // the scene as last painted
-    QHash<QString, QPixmap> m_pictures;    // rendered once per size and pixel ratio
-    mutable QHash<QString, QFont> m_fonts; // by family, size and weight
+    std::vector<Element> m_painted;                 // the scene as last painted
+    QHash<QString, QImage> m_pictures;              // made once per size and pixel ratio
+    mutable QHash<QString, LabelLook> m_labelLooks; // by family, size and weight
 };

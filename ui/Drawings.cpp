@@ -6,7 +6,6 @@
 #include <QDataStream>
 #include <QImageReader>
 #include <QResource>
-#include <cstring>
 
 namespace {
 
@@ -17,7 +16,8 @@ struct Embedded {
     QImage image;
 };
 
-// The build's images, read once: each as file name, size and pixel rows.
+// The build's images, read once and used in place: each as file name, size,
+// padding and pixel rows that start on a four-byte boundary.
 const std::vector<Embedded> &embeddedImages()
 {
     static const std::vector<Embedded> images = [] {
@@ -25,18 +25,23 @@ const std::vector<Embedded> &embeddedImages()
         const QResource resource(QStringLiteral(":/drawings.bin"));
         if (!resource.isValid() || resource.compressionAlgorithm() != QResource::NoCompression)
             return read;
-        QDataStream in(QByteArray::fromRawData(reinterpret_cast<const char *>(resource.data()),
-                                               qsizetype(resource.size())));
+        const uchar *data = resource.data();
+        const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data),
+                                                         qsizetype(resource.size()));
+        QDataStream in(bytes);
         while (!in.atEnd()) {
             QString name;
             QSize size;
-            QByteArray pixels;
-            in >> name >> size >> pixels;
-            QImage image(size, format);
-            if (in.status() != QDataStream::Ok || pixels.size() != image.sizeInBytes())
+            quint8 padding = 0;
+            in >> name >> size >> padding;
+            in.skipRawData(padding);
+            const qint64 at = in.device()->pos();
+            const qint64 length = qint64(size.width()) * size.height() * 4;
+            if (in.status() != QDataStream::Ok || size.isEmpty() || at + length > bytes.size())
                 break;
-            std::memcpy(image.bits(), pixels.constData(), pixels.size());
-            read.push_back({name, image});
+            const QImage image(data + at, size.width(), size.height(), size.width() * 4, format);
+            read.push_back({name, quintptr(data + at) % 4 == 0 ? image : image.copy()});
+            in.skipRawData(int(length));
         }
         return read;
     }();
@@ -81,8 +86,12 @@ QByteArray Drawings::encode(const std::vector<Order> &orders)
                                  : QImage(order.file).convertToFormat(format);
         if (image.isNull())
             continue; // the program draws without it
-        out << order.file << image.size()
-            << QByteArray(reinterpret_cast<const char *>(image.constBits()), image.sizeInBytes());
+        out << order.file << image.size();
+        const int padding = (4 - (encoded.size() + 1) % 4) % 4;
+        out << quint8(padding);
+        out.writeRawData("\0\0\0", padding);
+        out.writeRawData(reinterpret_cast<const char *>(image.constBits()),
+                         int(image.sizeInBytes()));
     }
     return encoded;
 }
