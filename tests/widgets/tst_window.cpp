@@ -6,6 +6,7 @@
 // scheme and the screen reader.
 #include "tests/widgets/Window.h"
 #include "ui/ApparatusView.h"
+#include "ui/Drawings.h"
 #include "ui/TableWindow.h"
 
 #include <QAccessible>
@@ -13,6 +14,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -59,6 +61,7 @@ class TestWindow : public QObject
 private slots:
     void init();
     void cleanup();
+    void startsFromEmbeddedDrawings(); // first: no other test has loaded a plugin yet
     void pictures_data();
     void pictures();
     void aboutStandsWhileFlowing();
@@ -128,6 +131,23 @@ void TestWindow::cleanup()
 {
     m_program.reset();
     QApplication::setPalette(QApplication::style()->standardPalette());
+}
+
+// The window starts from what the build embedded, without an image format
+// plugin, and what was embedded is what rendering gives.
+void TestWindow::startsFromEmbeddedDrawings()
+{
+    m_program->window().repaint();
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    QVERIFY(maps.open(QIODevice::ReadOnly));
+    QVERIFY(!maps.readAll().contains("/imageformats/"));
+    for (const Drawings::Order &order : MainWindow::drawingsAtStart()) {
+        const QImage embedded = Drawings::embedded(order.file, order.pixels);
+        QVERIFY2(!embedded.isNull(), qPrintable(order.file));
+        const QImage made = order.pixels.isEmpty() ? QImage(order.file)
+                                                   : Drawings::render(order.file, order.pixels);
+        QCOMPARE(embedded, made.convertToFormat(embedded.format()));
+    }
 }
 
 void TestWindow::pictures_data()
