@@ -18,8 +18,6 @@ int main(int argc, char *argv[])
         return 2;
     }
     const int size = QByteArray(argv[3]).toInt();
-    if (size <= 0)
-        return 1;
     const QImage image = Drawings::render(QString::fromLocal8Bit(argv[1]), QSize(size, size));
     return image.save(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
 }

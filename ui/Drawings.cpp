@@ -39,8 +39,10 @@ const std::vector<Embedded> &embeddedImages()
             const qint64 length = qint64(size.width()) * size.height() * 4;
             if (in.status() != QDataStream::Ok || size.isEmpty() || at + length > bytes.size())
                 break;
-            const QImage image(data + at, size.width(), size.height(), size.width() * 4, format);
-            read.push_back({name, quintptr(data + at) % 4 == 0 ? image : image.copy()});
+            if (quintptr(data + at) % 4 != 0)
+                break; // QImage needs whole pixels on four-byte boundaries
+            read.push_back({name, QImage(data + at, size.width(), size.height(),
+                                         size.width() * 4, format)});
             in.skipRawData(int(length));
         }
         return read;

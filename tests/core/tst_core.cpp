@@ -165,7 +165,7 @@ void TestCore::deepNestingOnSmallStack()
     constexpr int depth = 100'000;
     struct Refilling : FlowHost {
         Form1 *form = nullptr;
-        int deepest = 0;
+        int deepest = 0, left = -1;
         void processEvents() override
         {
             deepest = std::max(deepest, form->invocations());
@@ -187,12 +187,14 @@ void TestCore::deepNestingOnSmallStack()
         host.form = &form;
         form.Command2_Click();
         form.Command1_Click();
+        host.left = form.invocations(); // closing the window ends every run
     });
     thread->setStackSize(256 * 1024);
     thread->start();
     QVERIFY(thread->wait(QDeadlineTimer(60'000)));
     delete thread;
     QCOMPARE(host.deepest, depth);
+    QCOMPARE(host.left, 0);
 }
 
 QTEST_GUILESS_MAIN(TestCore)
