@@ -33,6 +33,7 @@ pictures:
 	@cmake --preset asan >/dev/null
 	@cmake --build --preset asan --target tst_window
 	cd build/asan/tests && TALVEN_RENDER_PICTURES=1 ../../../tests/xvfb.sh --wm --a11y ./tst_window pictures aboutStandsWhileFlowing
+	cd build/asan/tests && TALVEN_RENDER_PICTURES=1 QT_SCALE_FACTOR=1.25 ../../../tests/xvfb.sh --wm ./tst_window pictures:flowing
 	cd build/asan/tests && TALVEN_RENDER_PICTURES=1 QT_SCALE_FACTOR=2 ../../../tests/xvfb.sh --wm ./tst_window pictures:flowing
 	@echo "Rendered tests/pictures/*.png: look at them before committing."
 

@@ -47,10 +47,7 @@ Program::Program(FlowHost &host, const QLocale &locale)
     QCoreApplication::instance()->installNativeEventFilter(m_destroyWatch.get());
 }
 
-Program::~Program()
-{
-    QCoreApplication::instance()->removeNativeEventFilter(m_destroyWatch.get());
-}
+Program::~Program() = default; // the watch leaves the application as it is destroyed
 
 // A new about window at every showing, without an owner.
 void Program::showAbout()

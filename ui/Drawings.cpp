@@ -35,15 +35,14 @@ const std::vector<Embedded> &embeddedImages()
             quint8 padding = 0;
             in >> name >> size >> padding;
             in.skipRawData(padding);
-            const qint64 at = in.device()->pos();
-            const qint64 length = qint64(size.width()) * size.height() * 4;
-            if (in.status() != QDataStream::Ok || size.isEmpty() || at + length > bytes.size())
+            const uchar *pixels = data + in.device()->pos();
+            const int length = size.width() * size.height() * 4;
+            if (in.status() != QDataStream::Ok || in.skipRawData(length) != length)
                 break;
-            if (quintptr(data + at) % 4 != 0)
+            if (quintptr(pixels) % 4 != 0)
                 break; // QImage needs whole pixels on four-byte boundaries
-            read.push_back({name, QImage(data + at, size.width(), size.height(),
-                                         size.width() * 4, format)});
-            in.skipRawData(int(length));
+            read.push_back(
+                {name, QImage(pixels, size.width(), size.height(), size.width() * 4, format)});
         }
         return read;
     }();

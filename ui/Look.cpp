@@ -59,8 +59,11 @@ public:
         // Fusion strokes an item view's frame along the widget's edge, half
         // outside it, and at 125 or 150 % the rounding to whole pixels clips a
         // side; one-pixel strips filled inside the edge stay whole at any scale.
+        // The view's white ground is painted here, under them, as its viewport
+        // would cover a strip.
         const QColor outline = option->palette.window().color().darker(140).lighter(108);
         const QRect r = option->rect;
+        painter->fillRect(r, option->palette.base());
         const int w = r.width(), h = r.height();
         for (const QRect &strip : {r.adjusted(0, 0, 0, 1 - h), r.adjusted(0, h - 1, 0, 0),
                                    r.adjusted(0, 0, 1 - w, 0), r.adjusted(w - 1, 0, 0, 0)})

@@ -98,8 +98,8 @@ void MainWindow::setUpLook()
         for (QWidget *control : frame->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
             control->setPalette(controls);
     }
-    // The list paints its white ground itself, under its border: at 125 and
-    // 150 % the viewport, rounded to whole pixels, would cover it.
+    // The list's white ground is painted with its border (Look): at 125 and
+    // 150 % the viewport, rounded to whole pixels, would cover the border.
     m_ui->List1->viewport()->setAutoFillBackground(false);
 }
 

@@ -80,7 +80,7 @@ inline bool matchesPicture(const QImage &actual, const QString &name)
             const QColor a = actual.pixelColor(x, y), e = expected.pixelColor(x, y);
             const int delta = std::max(
                 {qAbs(a.red() - e.red()), qAbs(a.green() - e.green()), qAbs(a.blue() - e.blue())});
-            if (delta > 48) {
+            if (delta > 12) {
                 ++differing;
                 difference.setPixelColor(x, y, Qt::white);
             }
