@@ -155,25 +155,35 @@ void TestWindow::pictures_data()
     QTest::addColumn<QString>("picture");
     QTest::newRow("start") << "start";
     QTest::newRow("flowing") << "flowing";
+    QTest::newRow("stopped") << "stopped";
     QTest::newRow("reversed") << "reversed";
     QTest::newRow("table") << "table"; // designed, never shown by the program
 }
 
 // The window's own repaint, read from the screen: at start, after six ticks
-// of plasma from 815 twips, and with the scales reversed.
+// of plasma from 815 twips, once the tap is closed after them and the water
+// lowered, and with the scales reversed.
 void TestWindow::pictures()
 {
     QFETCH(QString, picture);
     QWidget &window = m_program->window();
     QImage shown;
-    if (picture == QLatin1String("flowing")) {
+    if (picture == QLatin1String("flowing") || picture == QLatin1String("stopped")) {
         pick(QStringLiteral("Плазма"));
         click("Command2", 4);
         click("Command4", 4);
+        const bool flowing = picture == QLatin1String("flowing");
         m_host->onTickWait = [&](int n) {
-            if (n == 7) { // the screen shows six steps
+            if (n == 7 && flowing) { // the screen shows six steps
                 shown = onScreen(&window);
                 window.close();
+            } else if (n == 7) { // the tap closed, the water lowered: no stream, no stale top
+                m_program->form().Command3_Click();
+                m_program->form().Command9_Click();
+                QTimer::singleShot(100, &window, [&] {
+                    shown = onScreen(&window);
+                    window.close();
+                });
             }
         };
         click("Command1");
