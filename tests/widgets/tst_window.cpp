@@ -263,6 +263,11 @@ void TestWindow::captionAndCentre()
     QTRY_VERIFY(window.windowHandle()->frameMargins().top() > 0); // framed by the window manager
     const QPoint centre = window.screen()->availableGeometry().center();
     QTRY_VERIFY((window.frameGeometry().center() - centre).manhattanLength() <= 2);
+    const QPoint moved = window.pos() + QPoint(40, 30); // where the student drags it
+    window.move(moved);
+    QTRY_COMPARE(window.pos(), moved);
+    QTest::qWait(200);
+    QCOMPARE(window.pos(), moved);
 }
 
 void TestWindow::keyboard()
