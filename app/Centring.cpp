@@ -25,7 +25,7 @@ void Centring::centre()
     if (!screen)
         return;
     m_margins = frameMargins();
-    QRect frame = QRect(QPoint(0, 0), m_window.size()).marginsAdded(m_margins);
+    QRect frame = QRect(QPoint(), m_window.size()).marginsAdded(m_margins);
     frame.moveCenter(screen->availableGeometry().center());
     m_window.move(frame.topLeft());
 }

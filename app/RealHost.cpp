@@ -33,27 +33,24 @@ double RealHost::now()
 // requests) but runs no handler: mouse and key input and timers wait for the
 // next event processing of the flow. It blocks until an event comes or a
 // helper thread wakes it at t. Pending input, which the wait leaves queued,
-// makes every pass return at once: then it sleeps in slices instead of spinning.
+// makes every pass return at once: a short sleep after each pass keeps that
+// from spinning, and still serves the window system 200 times a second.
 void RealHost::sleepUntil(double t)
 {
-    constexpr double quick = 0.0005, slice = 0.005; // s
+    using Seconds = std::chrono::duration<double>;
+    constexpr Seconds pause = std::chrono::milliseconds(5);
     constexpr QEventLoop::ProcessEventsFlags windowSystemOnly = QEventLoop::ExcludeUserInputEvents |
                                                                 QEventLoop::X11ExcludeTimers |
                                                                 QEventLoop::WaitForMoreEvents;
     QAbstractEventDispatcher *dispatcher = QAbstractEventDispatcher::instance();
-    const auto remaining = [this, t] { return std::chrono::duration<double>(t - now()); };
+    const auto remaining = [this, t] { return Seconds(t - now()); };
     std::thread waker([dispatcher, wake = std::chrono::steady_clock::now() + remaining()] {
         std::this_thread::sleep_until(wake);
         dispatcher->wakeUp();
     });
-    for (int quickPasses = 0; remaining().count() > 0;) {
-        const double before = now();
-        if (quickPasses < 2)
-            dispatcher->processEvents(windowSystemOnly);
-        else
-            std::this_thread::sleep_for(
-                std::min(remaining(), std::chrono::duration<double>(slice)));
-        quickPasses = now() - before < quick ? quickPasses + 1 : 0;
+    while (now() < t) {
+        dispatcher->processEvents(windowSystemOnly);
+        std::this_thread::sleep_for(std::min(remaining(), pause));
     }
     waker.join();
 }

@@ -8,9 +8,7 @@
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("talven"));
-    QApplication::setApplicationVersion(QStringLiteral(TALVEN_VERSION));
+    QApplication app(argc, argv); // named after the executable, as is the desktop entry
 
     RealHost host;
     Program program(host);

@@ -8,19 +8,14 @@
 
 #include <QApplication>
 #include <QFile>
-#include <cstdio>
+#include <cstdlib>
 
 int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv); // Fusion's pictures are resources of QtWidgets
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: talven-render-drawings FILE\n");
-        return 2;
-    }
-    QFile out(QString::fromLocal8Bit(argv[1]));
-    return out.open(QIODevice::WriteOnly) &&
-                   out.write(Drawings::encode(MainWindow::drawingsAtStart())) > 0
-               ? 0
-               : 1;
+    QApplication app(argc, argv);        // Fusion's pictures are resources of QtWidgets
+    QFile out(app.arguments().value(1)); // without a FILE, nothing opens
+    const QByteArray drawings = Drawings::encode(MainWindow::drawingsAtStart());
+    return out.open(QIODevice::WriteOnly) && out.write(drawings) == drawings.size() ? EXIT_SUCCESS
+                                                                                    : EXIT_FAILURE;
 }

@@ -7,17 +7,14 @@
 
 #include <QGuiApplication>
 #include <QImage>
-#include <cstdio>
+#include <cstdlib>
 
 int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: talven-render-icon SVG PNG SIZE\n");
-        return 2;
-    }
-    const int size = QByteArray(argv[3]).toInt();
-    const QImage image = Drawings::render(QString::fromLocal8Bit(argv[1]), QSize(size, size));
-    return image.save(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
+    const QStringList args = app.arguments(); // a missing one renders or saves nothing
+    const int size = args.value(3).toInt();
+    const QImage image = Drawings::render(args.value(1), QSize(size, size));
+    return image.save(args.value(2)) ? EXIT_SUCCESS : EXIT_FAILURE;
 }

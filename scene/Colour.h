@@ -25,9 +25,8 @@ struct Colour {
 
     friend constexpr bool operator==(Colour a, Colour b)
     {
-        return a.role == b.role && (a.role != Role::Rgb || a.bgr == b.bgr);
+        return a.role == b.role && a.bgr == b.bgr; // a role's bgr is always 0
     }
-    friend constexpr bool operator!=(Colour a, Colour b) { return !(a == b); }
 };
 
 namespace Colours {

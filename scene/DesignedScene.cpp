@@ -26,7 +26,7 @@ struct Border {
     Colour colour;
     int width; // pixels
 };
-constexpr Border noBorder{false, {}, 1};
+constexpr Border noBorder{};
 constexpr Border border(Colour c, int width = 1)
 {
     return {true, c, width};

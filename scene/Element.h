@@ -35,9 +35,9 @@ struct Element {
     bool filled = false;
     Colour fill;
     // Rectangles, ovals and lines.
-    bool bordered = true;
-    Colour border = Colour::windowText();
-    int borderWidth = 1; // whole pixels
+    bool bordered{};
+    Colour border;
+    int borderWidth{}; // whole pixels
 
     // Labels.
     QString caption;

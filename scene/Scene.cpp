@@ -4,6 +4,7 @@
 #include "scene/Scene.h"
 
 #include <QtGlobal>
+#include <algorithm>
 
 Scene::Scene() : m_elements(designedScene())
 {
@@ -20,9 +21,10 @@ Scene::Scene() : m_elements(designedScene())
 
 std::size_t Scene::indexOf(QStringView name, int index) const
 {
-    for (std::size_t i = 0; i < m_elements.size(); ++i) {
-        if (m_elements[i].name == name && m_elements[i].index == index)
-            return i;
-    }
+    const auto found = std::find_if(m_elements.cbegin(), m_elements.cend(), [&](const Element &e) {
+        return e.name == name && e.index == index;
+    });
+    if (found != m_elements.cend())
+        return std::size_t(found - m_elements.cbegin());
     qFatal("The apparatus has no element %s(%d)", qPrintable(name.toString()), index);
 }

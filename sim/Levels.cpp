@@ -44,10 +44,8 @@ void Form1::fill(Element &column)
         utekau();
 }
 
-// The stream is shown and hidden again in this one handler, as designed: no
-// event is processed in between, so it never appears on screen. What stays is
-// this tube's stream hidden, even one the flow had shown, and the vessel's
-// liquid shown.
+// Draining leaves this tube's stream hidden, even one the flow had shown, and
+// the vessel's liquid shown.
 void Form1::drain(Element &column, Element &stream)
 {
     if (column.height <= Geometry::emptyColumnHeight) {
@@ -55,7 +53,6 @@ void Form1::drain(Element &column, Element &stream)
         return;
     }
     Element &strui3 = m_state.scene.strui3();
-    stream.visible = true;
     strui3.visible = true;
     Geometry::lower(column, Apparatus::drainStep); // a short column stops at its floor
     if (strui3.height < Apparatus::collectedDrainLimit)

@@ -160,7 +160,7 @@ void ApparatusView::paintShape(QPainter &painter, const Element &e) const
     const qreal half = e.borderWidth / 2.0;
     const QRectF inner = outer.adjusted(half, half, -half, -half);
     painter.setRenderHint(QPainter::Antialiasing, oval);
-    if (e.bordered && (inner.width() <= 0 || inner.height() <= 0)) {
+    if (e.bordered && inner.isEmpty()) {
         painter.fillRect(outer, resolve(e.border));
         return;
     }

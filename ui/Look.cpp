@@ -8,7 +8,6 @@
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
 #include <QApplication>
-#include <QGroupBox>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPixmap>
@@ -51,9 +50,9 @@ public:
                        const QWidget *widget) const override
     {
         const bool fusion = baseStyle()->name() == QLatin1String("fusion");
-        if (fusion && element == PE_FrameGroupBox && !groupBoxFrame().isNull())
-            return qDrawBorderPixmap(painter, groupBoxFrameRect(option, widget),
-                                     QMargins(6, 6, 6, 6), groupBoxFrame());
+        if (fusion && element == PE_FrameGroupBox && !m_groupBoxFrame.isNull())
+            return qDrawBorderPixmap(painter, groupBoxFrameRect(option), QMargins(6, 6, 6, 6),
+                                     m_groupBoxFrame);
         if (!fusion || element != PE_Frame || !qobject_cast<const QAbstractItemView *>(widget))
             return QProxyStyle::drawPrimitive(element, option, painter, widget);
         // Fusion strokes an item view's frame along the widget's edge, half
@@ -82,29 +81,18 @@ private:
     // by file name; finding the format of a named file loads every image
     // format plugin, a tenth of the program's start. The build embeds the
     // picture decoded, and the frame is drawn from it as Fusion draws it.
-    const QPixmap &groupBoxFrame() const
-    {
-        if (!m_groupBoxFrameLooked) {
-            m_groupBoxFrame = QPixmap::fromImage(Drawings::embedded(QString(fusionGroupBoxFrame)));
-            m_groupBoxFrameLooked = true;
-        }
-        return m_groupBoxFrame;
-    }
-    // Below the title, or the whole box if there is none.
-    QRect groupBoxFrameRect(const QStyleOption *option, const QWidget *widget) const
+    const QPixmap m_groupBoxFrame = // null without the embedded picture: Fusion draws
+        QPixmap::fromImage(Drawings::embedded(QString(fusionGroupBoxFrame)));
+
+    // Below the title, as every frame of this program has one.
+    QRect groupBoxFrameRect(const QStyleOption *option) const
     {
         constexpr int margin = 3;
-        const auto *box = qobject_cast<const QGroupBox *>(widget);
-        const int top = box && !box->isCheckable() && box->title().isEmpty()
-                            ? margin
-                            : qMax(baseStyle()->pixelMetric(PM_ExclusiveIndicatorHeight),
-                                   option->fontMetrics.height()) +
-                                  margin;
+        const int top = qMax(baseStyle()->pixelMetric(PM_ExclusiveIndicatorHeight),
+                             option->fontMetrics.height()) +
+                        margin;
         return option->rect.adjusted(0, top, 0, 0);
     }
-
-    mutable QPixmap m_groupBoxFrame; // null without the embedded picture: Fusion draws
-    mutable bool m_groupBoxFrameLooked = false;
 };
 
 // A screen reader meets the apparatus as a picture, its state in words as the

@@ -12,7 +12,6 @@
 #include "ui_MainWindow.h"
 
 #include <QApplication>
-#include <QCloseEvent>
 #include <QFocusFrame>
 #include <QKeyEvent>
 #include <QLayout>
@@ -288,8 +287,7 @@ void MainWindow::describeApparatus()
                  state.Command3Enabled ? tr("открыт") : tr("закрыт")));
 }
 
-void MainWindow::closeEvent(QCloseEvent *event)
+void MainWindow::closeEvent(QCloseEvent *) // accepted as it comes: the window closes
 {
     m_form.closeWindow();
-    event->accept();
 }
