@@ -21,6 +21,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPaintEvent>
 #include <QProcess>
 #include <QPushButton>
 #include <QTimer>
@@ -64,6 +65,7 @@ private slots:
     void startsFromEmbeddedDrawings(); // first: no other test has loaded a plugin yet
     void pictures_data();
     void pictures();
+    void tickRepaintsOnlyTheLiquid();
     void aboutStandsWhileFlowing();
     void captionAndCentre();
     void keyboard();
@@ -205,6 +207,36 @@ void TestWindow::pictures()
     const qreal scale = window.devicePixelRatioF();
     QVERIFY(
         matchesPicture(shown, scale == 1 ? picture : picture + QStringLiteral("@%1x").arg(scale)));
+}
+
+// A tick repaints the moving liquid, not the whole apparatus.
+void TestWindow::tickRepaintsOnlyTheLiquid()
+{
+    struct PaintedArea : QObject {
+        qint64 pixels = 0;
+        bool eventFilter(QObject *, QEvent *event) override
+        {
+            if (event->type() == QEvent::Paint)
+                for (const QRect &r : static_cast<QPaintEvent *>(event)->region())
+                    pixels += qint64(r.width()) * r.height();
+            return false;
+        }
+    } painted;
+    auto *view = m_program->window().findChild<ApparatusView *>();
+    view->installEventFilter(&painted);
+    m_host->fastClock = false; // each tick is painted
+    click("Command2", 4);
+    click("Command4", 4);
+    m_host->onTickWait = [&](int n) {
+        if (n == 2) // from the second tick on
+            painted.pixels = 0;
+        else if (n == 6)
+            m_program->window().close();
+    };
+    click("Command1");
+    const qint64 ticks = 4, viewPixels = qint64(view->width()) * view->height();
+    QVERIFY2(painted.pixels > 0 && painted.pixels < ticks * viewPixels / 20, // a twentieth a tick
+             qPrintable(QString::number(painted.pixels)));
 }
 
 // Opened while the liquid flows, the about window stands on the screen for

@@ -3,7 +3,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
 # window_destroyed.sh TALVEN: another X client destroys Talven's main window
-# while the liquid flows; Talven must end with status 0, as on a close.
+# while the liquid flows; Talven must end with status 0, as on a close. The
+# window's class names the desktop entry.
 set -euo pipefail
 "$1" &
 talven=$!
@@ -14,6 +15,9 @@ for _ in $(seq 100); do
   sleep 0.1
 done
 [ -n "$window" ] || { echo "FAIL: no window"; kill $talven; exit 1; }
+# Docks and task bars find talven.desktop by the window's class.
+class=$(xprop -id "$window" WM_CLASS)
+[ "$class" = 'WM_CLASS(STRING) = "talven", "talven"' ] || { echo "FAIL: $class"; kill $talven; exit 1; }
 # From "Открыть кран": back to the water's "Больше", fill, on to the tap, open.
 xdotool windowactivate --sync "$window" key --delay 50 shift+Tab space Tab Return
 sleep 0.5
