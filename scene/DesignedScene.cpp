@@ -100,17 +100,21 @@ Element picture(const char *name, const char *resource, float left, float top, f
     return e;
 }
 
-// "l о" and "l '" above the tubes: dark blue on the window's own background.
-Element tubeLabel(const char *name, const char16_t *caption, float left, float top, float width,
-                  float height)
+// A label sizes itself to its caption: only its place is designed.
+Element label(const char *name, float left, float top)
 {
-    Element e = shape(name, Kind::Label, left, top, width, height, transparent, noBorder);
+    return shape(name, Kind::Label, left, top, {}, {}, transparent, noBorder);
+}
+
+// "l о" and "l '" above the tubes: dark blue on the window's own background.
+Element tubeLabel(const char *name, const char16_t *caption, float left, float top)
+{
+    Element e = label(name, left, top);
     e.caption = QString::fromUtf16(caption);
     e.fore = Colours::darkBlue;
     e.opaque = true;
     e.back = Colour::buttonFace();
     e.font = {QStringLiteral("MS Sans Serif"), 9.75, true};
-    e.autoSize = true;
     return e;
 }
 
@@ -118,14 +122,11 @@ Element tubeLabel(const char *name, const char16_t *caption, float left, float t
 Element scaleNumber(const char *name, int mark, float left)
 {
     constexpr float markZeroTop = 3720; // twips: the number stands 120 above its tick
-    Element e = shape(name, Kind::Label, left, markZeroTop - Geometry::division * mark, 105, 195,
-                      transparent, noBorder);
+    Element e = label(name, left, markZeroTop - Geometry::division * mark);
     e.index = mark;
     e.caption = QString::number(mark);
     e.fore = (mark == 0 || mark == 5) ? Colours::darkRed : Colour::buttonText();
     e.font = {QStringLiteral("Times New Roman"), 8.25, true};
-    e.align = Element::Align::Centre;
-    e.autoSize = true;
     return e;
 }
 
@@ -137,8 +138,8 @@ std::vector<Element> designedScene()
     const Colour windowText = Colour::windowText();
 
     std::vector<Element> s = {
-        tubeLabel("Label20", u"l о", 360, 360, 270, 240),
-        tubeLabel("Label21", u"l '", 1680, 360, 195, 240),
+        tubeLabel("Label20", u"l о", 360, 360),
+        tubeLabel("Label21", u"l '", 1680, 360),
         picture("Image3", ":/art/table.svg", -600, 5520, 7005, 1050),
         picture("Image2", ":/art/base.svg", 780, 5760, 690, 210),
         picture("Image1", ":/art/rod.svg", 1050, 960, 165, 4845),

@@ -12,7 +12,6 @@
 // exactly as last written: fractions accumulate.
 struct Element {
     enum class Kind { Rectangle, Oval, Line, Label, Picture };
-    enum class Align { Left, Centre };
 
     struct Font {
         QString family;
@@ -44,9 +43,7 @@ struct Element {
     Colour fore = Colour::buttonText();
     bool opaque = false; // an opaque label fills its box in `back`
     Colour back = Colour::buttonFace();
-    Font font;
-    Align align = Align::Left;
-    bool autoSize = false; // the box follows the caption's size
+    Font font; // a label's box is its caption's size, from its left and top
 
     // Pictures: the resource stretched over the box.
     QString picture;

@@ -79,10 +79,7 @@ QRect ApparatusView::bounds(const Element &e) const
 
 QRectF ApparatusView::labelRect(const Element &e) const
 {
-    QRectF rect = box(e);
-    if (e.autoSize)
-        rect.setSize(labelLook(e).sizeOf(e.caption));
-    return rect;
+    return QRectF(box(e).topLeft(), labelLook(e).sizeOf(e.caption));
 }
 
 // Fonts and text sizes are looked up once: the scale numbers repaint at
@@ -196,9 +193,7 @@ void ApparatusView::paintLabel(QPainter &painter, const Element &e) const
         painter.fillRect(rect, resolve(e.back));
     painter.setFont(labelLook(e).font);
     painter.setPen(resolve(e.fore));
-    const Qt::Alignment align =
-        e.align == Element::Align::Centre ? Qt::AlignHCenter : Qt::AlignLeft;
-    painter.drawText(rect, int(align | Qt::AlignTop | Qt::TextSingleLine), e.caption);
+    painter.drawText(rect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, e.caption);
 }
 
 namespace {
