@@ -54,15 +54,16 @@ void ApparatusView::refresh()
         return;
     }
     QRegion changed;
-    for (std::size_t i = 0; i < now.size(); ++i) {
-        if (looksAlike(now[i], m_painted[i]))
-            continue;
-        changed += bounds(m_painted[i]);
-        changed += bounds(now[i]);
-        m_painted[i] = now[i];
+    auto painted = m_painted.begin();
+    for (const Element &e : now) {
+        if (!looksAlike(e, *painted)) {
+            changed += bounds(*painted);
+            changed += bounds(e);
+            *painted = e;
+        }
+        ++painted;
     }
-    if (!changed.isEmpty())
-        update(changed);
+    update(changed);
 }
 
 // The pixels an element may cover, rounded outwards.

@@ -23,8 +23,8 @@ const std::vector<Embedded> &embeddedImages()
     static const std::vector<Embedded> images = [] {
         std::vector<Embedded> read;
         const QResource resource(QStringLiteral(":/drawings.bin"));
-        if (!resource.isValid() || resource.compressionAlgorithm() != QResource::NoCompression)
-            return read;
+        if (resource.compressionAlgorithm() != QResource::NoCompression)
+            return read; // a missing resource reads as no data
         const uchar *data = resource.data();
         const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data),
                                                          qsizetype(resource.size()));
@@ -32,7 +32,7 @@ const std::vector<Embedded> &embeddedImages()
         while (!in.atEnd()) {
             QString name;
             QSize size;
-            quint8 padding = 0;
+            quint8 padding{};
             in >> name >> size >> padding;
             in.skipRawData(padding);
             const uchar *pixels = data + in.device()->pos();
@@ -56,7 +56,6 @@ const std::vector<Embedded> &embeddedImages()
 QImage Drawings::render(const QString &svgFile, QSize pixels)
 {
     QImageReader reader(svgFile, "svg");
-    reader.setAutoDetectImageFormat(false);
     reader.setScaledSize(pixels);
     const QImage image = reader.read();
     return image.isNull() ? image : image.convertToFormat(format);
@@ -88,7 +87,8 @@ QByteArray Drawings::encode(const std::vector<Order> &orders)
         if (image.isNull())
             continue; // the program draws without it
         out << order.file << image.size();
-        const int padding = (4 - (encoded.size() + 1) % 4) % 4;
+        // Pads what follows the padding's own byte to a multiple of four.
+        const int padding = int(-(encoded.size() + 1) & 3);
         out << quint8(padding);
         out.writeRawData("\0\0\0", padding);
         out.writeRawData(reinterpret_cast<const char *>(image.constBits()),

@@ -57,16 +57,13 @@ public:
             return QProxyStyle::drawPrimitive(element, option, painter, widget);
         // Fusion strokes an item view's frame along the widget's edge, half
         // outside it, and at 125 or 150 % the rounding to whole pixels clips a
-        // side; one-pixel strips filled inside the edge stay whole at any scale.
-        // The view's white ground is painted here, under them, as its viewport
-        // would cover a strip.
+        // side; a one-pixel border filled inside the edge stays whole at any
+        // scale. The view's white ground is painted here, within it, as its
+        // viewport would cover the border.
         const QColor outline = option->palette.window().color().darker(140).lighter(108);
-        const QRect r = option->rect;
-        painter->fillRect(r, option->palette.base());
-        const int w = r.width(), h = r.height();
-        for (const QRect &strip : {r.adjusted(0, 0, 0, 1 - h), r.adjusted(0, h - 1, 0, 0),
-                                   r.adjusted(0, 0, 1 - w, 0), r.adjusted(w - 1, 0, 0, 0)})
-            painter->fillRect(strip, outline);
+        painter->fillRect(option->rect, outline);
+        painter->fillRect(option->rect.marginsRemoved(QMargins(1, 1, 1, 1)),
+                          option->palette.base());
     }
     int pixelMetric(PixelMetric metric, const QStyleOption *option,
                     const QWidget *widget) const override

@@ -107,11 +107,8 @@ void MainWindow::setUpSelector()
     QComboBox *combo = m_ui->Combo1;
     combo->addItems(Liquids::selectorOrder());
     combo->setCompleter(nullptr); // typed text stays as typed
-    const int start = combo->findText(m_form.state().Combo1Text, Qt::MatchExactly);
-    if (start >= 0)
-        combo->setCurrentIndex(start);
-    else
-        combo->setEditText(m_form.state().Combo1Text);
+    // The text at start names a liquid of the list.
+    combo->setCurrentIndex(combo->findText(m_form.state().Combo1Text, Qt::MatchExactly));
 }
 
 // Names as a screen reader speaks them: no access-key marks, the mean by its
