@@ -12,12 +12,12 @@ struct Colour {
     enum class Role { Rgb, WindowText, ButtonText, ButtonFace };
 
     Role role = Role::Rgb;
-    quint32 bgr = 0; // 0x00BBGGRR; used when role is Rgb
+    quint32 bgr{}; // 0x00BBGGRR; used when role is Rgb
 
     static constexpr Colour rgb(quint32 bgr) { return {Role::Rgb, bgr}; }
-    static constexpr Colour windowText() { return {Role::WindowText, 0}; }
-    static constexpr Colour buttonText() { return {Role::ButtonText, 0}; }
-    static constexpr Colour buttonFace() { return {Role::ButtonFace, 0}; }
+    static constexpr Colour windowText() { return {Role::WindowText, {}}; }
+    static constexpr Colour buttonText() { return {Role::ButtonText, {}}; }
+    static constexpr Colour buttonFace() { return {Role::ButtonFace, {}}; }
 
     constexpr int red() const { return int(bgr & 0xFF); }
     constexpr int green() const { return int((bgr >> 8) & 0xFF); }

@@ -31,7 +31,7 @@ struct Element {
     float x1{}, y1{}, x2{}, y2{};
 
     // Rectangles and ovals: a transparent fill paints nothing inside.
-    bool filled = false;
+    bool filled{};
     Colour fill;
     // Rectangles, ovals and lines.
     bool bordered{};

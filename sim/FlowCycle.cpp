@@ -112,7 +112,7 @@ void Form1::flowPass()
 
     Element &voda1 = scene.voda1();
     if (voda1.height > Apparatus::waterEmptyLimit) {
-        Geometry::lower(voda1, Apparatus::waterStep, 0); // may end at 5 twips, see waterEmptyLimit
+        Geometry::lower(voda1, Apparatus::waterStep, {}); // no floor: may end at 5 twips
     } else {
         scene.strui1().visible = false;
         Geometry::empty(voda1);
