@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QtGlobal>
+#include <tuple>
 
 // A colour as the window stores it: 24-bit RGB packed as 0x00BBGGRR (blue in
 // the third byte from the right), or a colour of the desktop's scheme named by
@@ -25,7 +26,7 @@ struct Colour {
 
     friend constexpr bool operator==(Colour a, Colour b)
     {
-        return a.role == b.role && a.bgr == b.bgr; // a role's bgr is always 0
+        return std::tie(a.role, a.bgr) == std::tie(b.role, b.bgr); // a role's bgr is always 0
     }
 };
 

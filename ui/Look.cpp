@@ -111,8 +111,7 @@ public:
     QAccessible::State state() const override
     {
         QAccessible::State s = QAccessibleWidget::state();
-        s.readOnly = true;
-        s.editable = false;
+        s.readOnly = true; // and not editable, as no widget's state is unless it says so
         return s;
     }
 };
