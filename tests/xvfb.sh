@@ -32,6 +32,7 @@ unset WAYLAND_DISPLAY
 
 if $wm; then
   HOME="$work" openbox --sm-disable >"$work/openbox.log" 2>&1 &
+  export TALVEN_TEST_WM_PID=$! # a test may stop it to play a slow window manager
   for _ in $(seq 100); do
     xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
     sleep 0.05

@@ -35,6 +35,7 @@ private slots:
     void liquidsFall_data();
     void liquidsFall();
     void tickIsASeventhOfASecond();
+    void vesselLimits();
     void deepNestingOnSmallStack();
 };
 
@@ -157,6 +158,17 @@ void TestCore::tickIsASeventhOfASecond()
     Session s(QStringLiteral("fill left\nopen\ntick 7\ndump\n"));
     QCOMPARE(s.scene().voda1().height, 215.0f - 7 * 30);
     QVERIFY(qAbs(s.host.now() - 1.0) < 1e-9);
+}
+
+// The vessel rises two twips a tick up to 1185, and two a drain up to 1305.
+void TestCore::vesselLimits()
+{
+    const QString fillBoth = QStringLiteral("fill left\nfill right\n").repeated(16);
+    const QString flows = QStringLiteral("pick Кровь (жен.)\n") +
+                          (fillBoth + QStringLiteral("open\ntick 1000\n")).repeated(2);
+    QCOMPARE(Session(flows).scene().strui3().height, 1185.0f);
+    const QString drains = fillBoth + QStringLiteral("drain left\ndrain right\n").repeated(32);
+    QCOMPARE(Session(flows + drains).scene().strui3().height, 1305.0f);
 }
 
 // Nesting lives on the heap: 100,000 nested runs fit a thread stack of 256 KiB.
