@@ -129,8 +129,7 @@ QAccessibleInterface *accessible(const QString &className, QObject *object)
 
 void Look::applyToApplication()
 {
-    static const bool factory = (QAccessible::installFactory(accessible), true);
-    Q_UNUSED(factory)
+    QAccessible::installFactory(accessible); // once: Qt adds a factory only once
     QApplication::setFont(Fonts::font(QStringLiteral("MS Sans Serif"), 8.25));
     if (!dynamic_cast<DesktopStyle *>(QApplication::style()))
         QApplication::setStyle(new DesktopStyle);
