@@ -435,6 +435,8 @@ void TestWindow::screenReader()
     QAccessibleInterface *water = QAccessible::queryAccessibleInterface(child<QWidget>("Text3"));
     QVERIFY(water->state().readOnly && !water->state().editable);
     QCOMPARE(water->text(QAccessible::Name), QStringLiteral("В о д а"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(child<QWidget>("lo"))->role(),
+             QAccessible::EditableText); // a reading box stays a field to type in
     QCOMPARE(
         QAccessible::queryAccessibleInterface(child<QWidget>("sred1"))->text(QAccessible::Name),
         QStringLiteral("Среднее значение относительной вязкости"));
