@@ -38,12 +38,12 @@ struct Element {
     Colour border;
     int borderWidth{}; // whole pixels
 
-    // Labels.
+    // Labels: the box is the caption's size, from left and top.
     QString caption;
     Colour fore = Colour::buttonText();
     bool opaque = false; // an opaque label fills its box in `back`
     Colour back = Colour::buttonFace();
-    Font font; // a label's box is its caption's size, from its left and top
+    Font font;
 
     // Pictures: the resource stretched over the box.
     QString picture;

@@ -111,7 +111,7 @@ public:
     QAccessible::State state() const override
     {
         QAccessible::State s = QAccessibleWidget::state();
-        s.readOnly = true; // and not editable, as no widget's state is unless it says so
+        s.readOnly = true; // editable stays unset, as in any widget's state
         return s;
     }
 };
