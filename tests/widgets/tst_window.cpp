@@ -199,6 +199,9 @@ void TestWindow::pictures()
     } else {
         if (picture == QLatin1String("reversed")) { // with female blood's red film in the tube
             pick(QStringLiteral("Кровь (жен.)"));
+            child<QLineEdit>("lo")->setText(QStringLiteral("180")); // and a result in the list
+            child<QLineEdit>("ll")->setText(QStringLiteral("7,5"));
+            click("Command5");
             m_program->window().findChild<QAction *>(QStringLiteral("реверс"))->trigger();
         }
         QTest::qWait(100);
