@@ -1,0 +1,124 @@
+# SPDX-FileCopyrightText: 2026 Talven developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
+# Plays the teachers' protocol with DRIVER for every liquid of the table in DOC
+# and fails where the table and the program disagree: both tubes filled from
+# empty with 15 presses each (mark 5), the tap open for the stated ticks, the
+# falls read to 0,05 of a division as a student reads them, the result the
+# program computes from those readings, and the results of runs up to seven
+# ticks (one second) shorter or longer.
+
+# Fall of a column from mark 5 (top 840 twips), read to the nearest 0,05 of a
+# division (30 twips), in hundredths of a division.
+function(read_fall top out)
+    string(REGEX REPLACE "\\..*" "" whole "${top}") # the fraction never changes the rounding
+    math(EXPR units "(${whole} - 840 + 15) / 30")
+    math(EXPR hundredths "${units} * 5")
+    set(${out} ${hundredths} PARENT_SCOPE)
+endfunction()
+
+# Hundredths as the exercise writes them: 385 -> 3,85; 160 -> 1,6; 100 -> 1.
+function(decimal hundredths out)
+    math(EXPR whole "${hundredths} / 100")
+    math(EXPR rest "${hundredths} % 100")
+    if(rest EQUAL 0)
+        set(text ${whole})
+    elseif(rest LESS 10)
+        set(text "${whole},0${rest}")
+    else()
+        string(REGEX REPLACE "0$" "" rest "${rest}")
+        set(text "${whole},${rest}")
+    endif()
+    set(${out} ${text} PARENT_SCOPE)
+endfunction()
+
+# "2,363" -> 2363, for comparing results.
+function(thousandths text out)
+    string(REGEX MATCH "^([0-9]+),?([0-9]*)$" _ "${text}")
+    string(SUBSTRING "${CMAKE_MATCH_2}000" 0 3 fraction)
+    math(EXPR value "${CMAKE_MATCH_1} * 1000 + 1${fraction} - 1000")
+    set(${out} ${value} PARENT_SCOPE)
+endfunction()
+
+function(play script out)
+    file(WRITE ${WORK}/protocol.script "${script}")
+    execute_process(COMMAND ${DRIVER} ${WORK}/protocol.script OUTPUT_VARIABLE dumps
+                    RESULT_VARIABLE status)
+    if(NOT status EQUAL 0)
+        message(FATAL_ERROR "talven-scenario exited with ${status} on:\n${script}")
+    endif()
+    string(STRIP "${dumps}" dumps)
+    string(REPLACE "\n" ";" dumps "${dumps}")
+    set(${out} "${dumps}" PARENT_SCOPE)
+endfunction()
+
+function(check what expected actual)
+    if(NOT "${expected}" STREQUAL "${actual}")
+        message(SEND_ERROR "${liquid}: ${what} is ${actual}, the table says ${expected}")
+    endif()
+endfunction()
+
+string(REPEAT "fill left\nfill right\n" 15 fill_both)
+file(STRINGS ${DOC} rows ENCODING UTF-8 REGEX "^\\| [^|]+ \\| [0-9,]+ \\| [0-9]+ такт")
+list(LENGTH rows count)
+if(NOT count EQUAL 7)
+    message(FATAL_ERROR "${DOC}: ${count} rows of the protocol's table, not 7")
+endif()
+foreach(row IN LISTS rows)
+    string(REGEX MATCH
+           "^\\| ([^|]+) \\| [0-9,]+ \\| ([0-9]+) такт[^|]* \\| ([0-9,]+) \\| ([0-9,]+) \\| ([0-9,]+) \\| ([0-9,]+)–([0-9,]+) \\|"
+           matched "${row}")
+    if(NOT matched)
+        message(FATAL_ERROR "${DOC}: cannot read the row\n${row}")
+    endif()
+    set(liquid ${CMAKE_MATCH_1})
+    set(ticks ${CMAKE_MATCH_2})
+    set(table_l0 ${CMAKE_MATCH_3})
+    set(table_ll ${CMAKE_MATCH_4})
+    set(table_result ${CMAKE_MATCH_5})
+    set(table_lowest ${CMAKE_MATCH_6})
+    set(table_highest ${CMAKE_MATCH_7})
+
+    # Levels after ticks - 7, then after each further tick up to ticks + 7.
+    math(EXPR first "${ticks} - 7")
+    string(REPEAT "open\ntick\nclose\ndump\n" 14 steps)
+    play("pick ${liquid}\n${fill_both}open\ntick ${first}\nclose\ndump\n${steps}" levels)
+    set(readings "")
+    set(stated_l0 "")
+    foreach(step RANGE 14)
+        list(GET levels ${step} dump)
+        string(JSON water GET "${dump}" voda1 top)
+        string(JSON test GET "${dump}" voda2 top)
+        read_fall(${water} l0)
+        read_fall(${test} ll)
+        decimal(${l0} l0)
+        decimal(${ll} ll)
+        string(APPEND readings "lo ${l0}\nll ${ll}\ncompute\n")
+        if(step EQUAL 7)
+            check("l0" "${table_l0}" "${l0}")
+            check("l'" "${table_ll}" "${ll}")
+        endif()
+    endforeach()
+
+    # The program's results from those readings.
+    play("pick ${liquid}\n${readings}dump\n" results)
+    string(JSON index GET "${results}" zhidkost)
+    string(JSON stated GET "${results}" List1 ${index} 7)
+    check("l0 / l'" "${table_result}" "${stated}")
+    set(lowest 999999)
+    set(highest 0)
+    foreach(step RANGE 14)
+        string(JSON result GET "${results}" List1 ${index} ${step})
+        thousandths(${result} value)
+        if(value LESS lowest)
+            set(lowest ${value})
+            set(lowest_text ${result})
+        endif()
+        if(value GREATER highest)
+            set(highest ${value})
+            set(highest_text ${result})
+        endif()
+    endforeach()
+    check("the lowest result within a second" "${table_lowest}" "${lowest_text}")
+    check("the highest result within a second" "${table_highest}" "${highest_text}")
+endforeach()
