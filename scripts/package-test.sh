@@ -33,6 +33,7 @@ appstreamcli validate --no-net /usr/share/metainfo/org.talven.Talven.metainfo.xm
 for page in talven talven-scenario; do
   man -k talven | grep -q "^$page (1)" || { echo "$page(1) is not in the manual page index"; exit 1; }
 done
+man -L ru -w talven | grep -q '/ru/man1/' || { echo "talven(1) has no Russian page"; exit 1; }
 printf 'pick Плазма\ndump\n' | talven-scenario | grep -q '"Combo1":"Плазма"'
 for size in 32x32 48x48 64x64 128x128 scalable; do
   ls /usr/share/icons/hicolor/$size/apps/talven.* >/dev/null
@@ -53,6 +54,7 @@ if dpkg-query -W -f='${db:Status-Status}' talven 2>/dev/null | grep -q '^install
 fi
 for f in /usr/bin/talven /usr/bin/talven-scenario /usr/share/applications/talven.desktop \
          /usr/share/man/man1/talven.1.gz /usr/share/man/man1/talven-scenario.1.gz \
+         /usr/share/man/ru/man1/talven.1.gz \
          /usr/share/metainfo/org.talven.Talven.metainfo.xml; do
   if [ -e "$f" ]; then
     echo "left behind: $f"
