@@ -5,10 +5,48 @@
 #include "app/RealHost.h"
 
 #include <QApplication>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+namespace {
+// Without a display Qt aborts with advice to reinstall the program. While the
+// application is being created its messages are held back: a fatal one
+// becomes one line and status 1, the others are passed on once it stands.
+struct HeldMessage {
+    QtMsgType type;
+    const char *file, *function, *category; // static strings of the caller's
+    int line;
+    QString text;
+};
+std::vector<HeldMessage> held;
+
+void holdStartMessage(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    if (type != QtFatalMsg) {
+        held.push_back(
+            {type, context.file, context.function, context.category, context.line, text});
+        return;
+    }
+    std::fputs("talven: нет графического сеанса: программе нужен дисплей X11 или Wayland\n",
+               stderr);
+    std::_Exit(1);
+}
+
+void passOnHeldMessages(QtMessageHandler qtHandler)
+{
+    qInstallMessageHandler(qtHandler);
+    for (const HeldMessage &m : held)
+        qtHandler(m.type, QMessageLogContext(m.file, m.line, m.function, m.category), m.text);
+    held.clear();
+}
+} // namespace
 
 int main(int argc, char *argv[])
 {
+    const QtMessageHandler qtHandler = qInstallMessageHandler(holdStartMessage);
     QApplication app(argc, argv); // named after the executable, as is the desktop entry
+    passOnHeldMessages(qtHandler);
 
     RealHost host;
     Program program(host);
