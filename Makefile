@@ -4,14 +4,15 @@
 # Two commands do everything on a fresh Debian 12 machine:
 #   make run    installs what is missing, builds a release build, starts Talven
 #   make test   installs what is missing, builds with ASan and UBSan, runs every test
+# scripts/build.sh PURPOSE PRESET [TARGET] installs the packages PURPOSE needs
+# and builds the CMake preset, one line a step.
 .PHONY: run test pictures screenshot bench fuzz package release clean
 
 SCREENSHOT ?= docs/screenshot.png
 
 release:
-	@bash scripts/setup.sh run
-	@cmake --preset release >/dev/null
-	@cmake --build --preset release
+	@bash scripts/build.sh run release
+	@echo "Talven is built: build/release/app/talven"
 
 run: release
 	@if [ -z "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
@@ -21,41 +22,31 @@ run: release
 	./build/release/app/talven
 
 test:
-	@bash scripts/setup.sh test
-	@cmake --preset asan >/dev/null
-	@cmake --build --preset asan
+	@bash scripts/build.sh test asan
 	ctest --preset asan
 
 # The reference pictures of tests/pictures, rendered afresh after a change
 # that is meant to alter what the student sees.
 pictures:
-	@bash scripts/setup.sh test
-	@cmake --preset asan >/dev/null
-	@cmake --build --preset asan --target tst_window
+	@bash scripts/build.sh test asan tst_window
 	cd build/asan/tests && TALVEN_RENDER_PICTURES=1 ../../../tests/xvfb.sh --wm --a11y ./tst_window pictures aboutStandsWhileFlowing
 	cd build/asan/tests && TALVEN_RENDER_PICTURES=1 QT_SCALE_FACTOR=1.25 ../../../tests/xvfb.sh --wm ./tst_window pictures:flowing
 	cd build/asan/tests && TALVEN_RENDER_PICTURES=1 QT_SCALE_FACTOR=2 ../../../tests/xvfb.sh --wm ./tst_window pictures:flowing
 	@echo "Rendered tests/pictures/*.png: look at them before committing."
 
 bench:
-	@bash scripts/setup.sh run
-	@cmake --preset bench >/dev/null
-	@cmake --build --preset bench
+	@bash scripts/build.sh run bench
 	XDG_RUNTIME_DIR=$${XDG_RUNTIME_DIR:-$$(mktemp -d)} ./build/bench/bench/talven-bench
 
 FUZZ_SECONDS ?= 60
 
 fuzz:
-	@bash scripts/setup.sh fuzz
-	@cmake --preset fuzz >/dev/null
-	@cmake --build --preset fuzz
+	@bash scripts/build.sh fuzz fuzz
 	FUZZ_SECONDS=$(FUZZ_SECONDS) bash scripts/fuzz.sh
 
 package:
-	@bash scripts/setup.sh package
-	@cmake --preset release >/dev/null
-	@cmake --build --preset release
-	cd build/release && cpack -G DEB
+	@bash scripts/build.sh package release
+	@cd build/release && cpack -G DEB >../release-package.log || { cat ../release-package.log; exit 1; }
 	@ls build/release/package/talven_*.deb
 
 # The README's picture of the main window: the reference picture at start,

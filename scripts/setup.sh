@@ -45,9 +45,21 @@ if [ "$(id -u)" -ne 0 ]; then
 fi
 export DEBIAN_FRONTEND=noninteractive
 
-echo "Installing: ${missing[*]}"
+# apt-get's output goes to a log; the terminal shows what is installed, and
+# apt-get's own error when it fails.
+mkdir -p build
+log=$PWD/build/setup.log # run from the checkout, as make does
+echo "Installing ${#missing[@]} Debian packages: ${missing[*]} (apt-get's output in $log)"
+apt_get() {
+  "${sudo[@]}" apt-get "$@" >>"$log" 2>&1
+}
+failed() {
+  grep -E '^(E|W): ' "$log" | tail -n 10 >&2 || tail -n 20 "$log" >&2
+  echo "Installing the packages failed; apt-get's whole output is in $log." >&2
+  exit 1
+}
 # A fresh machine may have no package lists yet: update only when needed.
-if ! "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"; then
-  "${sudo[@]}" apt-get update
-  "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
+if ! apt_get install -y --no-install-recommends "${missing[@]}"; then
+  apt_get update || failed
+  apt_get install -y --no-install-recommends "${missing[@]}" || failed
 fi
