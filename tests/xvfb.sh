@@ -33,8 +33,9 @@ unset WAYLAND_DISPLAY
 if $wm; then
   HOME="$work" openbox --sm-disable >"$work/openbox.log" 2>&1 &
   export TALVEN_TEST_WM_PID=$! # a test may stop it to play a slow window manager
-  for _ in $(seq 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+  # Ready once it announces what it supports: the tests activate windows.
+  for _ in $(seq 200); do
+    xprop -root _NET_SUPPORTED 2>/dev/null | grep -q '_NET_ACTIVE_WINDOW' && break
     sleep 0.05
   done
 fi
