@@ -21,4 +21,5 @@ void Form1::beep()
 {
     ++m_state.beeps;
     m_host.beep();
+    emit refused();
 }

@@ -81,6 +81,7 @@ public:
 
 signals:
     void changed();
+    void refused(); // a refused action, as it beeps
 
 private:
     // One running invocation of the flow cycle.

@@ -7,6 +7,7 @@
 #include "scene/Scene.h"
 #include "sim/Form1.h"
 #include "ui/ApparatusView.h"
+#include "ui/Flash.h"
 #include "ui/Fonts.h"
 #include "ui/Look.h"
 #include "ui_MainWindow.h"
@@ -69,6 +70,7 @@ MainWindow::MainWindow(Form1 &form, QWidget *parent)
             [this, focusFrame](QWidget *, QWidget *now) {
                 focusFrame->setWidget(now && now->window() == this ? now : nullptr);
             });
+    m_flash = new Flash(m_ui->centralwidget);
     connectHandlers();
 }
 
@@ -133,13 +135,24 @@ void MainWindow::connectHandlers()
         {ui.Command4, &Form1::Command4_Click}, {ui.Command10, &Form1::Command10_Click},
         {ui.Command6, &Form1::Command6_Click},
     };
-    for (const auto &[button, handler] : buttons)
+    // A refusal comes first in a handler, before any flow: the button pressed
+    // last is the one refused, and flashes.
+    for (const auto &[button, handler] : buttons) {
+        connect(button, &QAbstractButton::clicked, this, [this, b = button] { m_pressed = b; });
         connect(button, &QAbstractButton::clicked, &form, handler);
+    }
+    connect(&form, &Form1::refused, this, [this] {
+        if (m_pressed)
+            m_flash->ring(m_pressed);
+    });
+    // A refused reading: the box to correct flashes and takes the focus.
     connect(ui.Command5, &QAbstractButton::clicked, this, [this] {
+        m_pressed = nullptr;
         if (const std::optional<Form1::Reading> refused = m_form.Command5_Click()) {
             QLineEdit *box = *refused == Form1::Reading::lo ? m_ui->lo : m_ui->ll;
             box->setFocus(Qt::OtherFocusReason);
             box->selectAll();
+            m_flash->ring(box);
         }
     });
 

@@ -11,6 +11,7 @@
 #include <memory>
 
 class ApparatusView;
+class Flash;
 class Form1;
 namespace Ui {
 class MainWindow;
@@ -57,7 +58,9 @@ private:
     Form1 &m_form;
     std::unique_ptr<Ui::MainWindow> m_ui;
     ApparatusView *m_apparatus;
-    int m_listShows = -1;      // the liquid whose results List1 shows
-    QElapsedTimer m_described; // since the apparatus was last described
+    Flash *m_flash;
+    QWidget *m_pressed = nullptr; // the button whose handler ran last
+    int m_listShows = -1;         // the liquid whose results List1 shows
+    QElapsedTimer m_described;    // since the apparatus was last described
     bool m_describePending = false;
 };

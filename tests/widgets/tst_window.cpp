@@ -7,6 +7,7 @@
 #include "tests/widgets/Window.h"
 #include "ui/ApparatusView.h"
 #include "ui/Drawings.h"
+#include "ui/Flash.h"
 #include "ui/TableWindow.h"
 
 #include <QAccessible>
@@ -71,6 +72,7 @@ private slots:
     void captionAndCentre();
     void keyboard();
     void focusIsVisible();
+    void refusalIsSeen();
     void darkScheme();
     void screenReader();
     void tickWaitServesOnlyTheWindowSystem();
@@ -370,6 +372,26 @@ void TestWindow::focusIsVisible()
         control->setFocus();
         QTRY_VERIFY2(onScreen(control, around) != unfocused, name);
     }
+}
+
+// A refusal is seen as well as heard: the refused control is ringed for a
+// moment, the tap with both tubes empty as the box to correct.
+void TestWindow::refusalIsSeen()
+{
+    const auto ringed = [](QWidget *control) {
+        const QImage around = onScreen(control, control->rect().adjusted(-2, -2, 2, 2));
+        return around.pixel(around.width() / 2, 0) == Flash::colour &&
+               around.pixel(0, around.height() / 2) == Flash::colour;
+    };
+    auto *open = child("Command1");
+    auto *ll = child<QLineEdit>("ll");
+    child<QLineEdit>("lo")->setText(QStringLiteral("1"));
+    click("Command5");
+    QTRY_VERIFY(ringed(ll));
+    QVERIFY(!ringed(open));
+    QTRY_VERIFY(!ringed(ll)); // a moment, not for ever
+    click("Command1");
+    QTRY_VERIFY(ringed(open));
 }
 
 // Under a dark scheme the apparatus stays glassware on a light bench.
