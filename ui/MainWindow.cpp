@@ -19,6 +19,7 @@
 #include <QPainter>
 #include <QShortcut>
 #include <QTimer>
+#include <utility>
 
 namespace {
 // The watering can, in the sizes a window manager asks for.
@@ -160,6 +161,12 @@ void MainWindow::connectHandlers()
     connect(ui.Combo1, &QComboBox::editTextChanged, &form, &Form1::setCombo1Text);
     // A pick has set the edit text, and so the selector's text, already.
     connect(ui.Combo1, &QComboBox::activated, &form, &Form1::Combo1_Click);
+    // The Enter that confirms a pick also reaches the window once the list has
+    // closed: it has done its work.
+    connect(ui.Combo1, &QComboBox::activated, this, [this] {
+        m_pickConfirmed = true;
+        QTimer::singleShot(0, this, [this] { m_pickConfirmed = false; });
+    });
     for (QKeySequence key : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)})
         connect(new QShortcut(key, this), &QShortcut::activated, this, &MainWindow::pressEnter);
 
@@ -175,6 +182,8 @@ void MainWindow::connectHandlers()
 // presses the focused button, or else opens the tap.
 void MainWindow::pressEnter()
 {
+    if (std::exchange(m_pickConfirmed, false))
+        return; // the Enter that chose a liquid in the selector's list
     QWidget *focused = QApplication::focusWidget();
     if (focused == m_ui->lo)
         m_ui->ll->setFocus(Qt::TabFocusReason);

@@ -63,4 +63,5 @@ private:
     int m_listShows = -1;         // the liquid whose results List1 shows
     QElapsedTimer m_described;    // since the apparatus was last described
     bool m_describePending = false;
+    bool m_pickConfirmed = false; // a pick from the selector's list, this very event
 };

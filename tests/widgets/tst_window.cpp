@@ -355,6 +355,20 @@ void TestWindow::keyboard()
     child<QListWidget>("List1")->setFocus();
     QTest::keyClick(&window, Qt::Key_Return);
     QTRY_VERIFY(close->isEnabled());
+    QTest::keyClick(close, Qt::Key_Space);
+    QTRY_VERIFY(open->isEnabled());
+    // Enter that confirms a pick in the selector's list chooses the liquid, nothing else.
+    auto *combo = child<QComboBox>("Combo1");
+    combo->setFocus();
+    QProcess xdotool; // the X server's own keys: the list is a window of its own
+    xdotool.start(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("--delay"),
+                                              QStringLiteral("150"), QStringLiteral("alt+Down"),
+                                              QStringLiteral("Down"), QStringLiteral("Return")});
+    QTRY_COMPARE(xdotool.state(), QProcess::NotRunning);
+    QTRY_VERIFY(!combo->view()->isVisible());
+    QTest::qWait(100);
+    QCOMPARE(child<QLabel>("Label18")->text(), combo->currentText());
+    QVERIFY(open->isEnabled());
 }
 
 // Every control that takes the focus shows it.
