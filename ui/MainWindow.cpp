@@ -62,7 +62,7 @@ MainWindow::MainWindow(Form1 &form, QWidget *parent)
 
     setUpLook();
     setUpSelector();
-    setUpAccessibility();
+    nameMean({});
     for (QObject *watched : std::initializer_list<QObject *>{m_ui->lo, m_ui->ll, m_ui->Frame3})
         watched->installEventFilter(this);
     // The focus shows as an outline around the focused control, whatever its kind.
@@ -114,11 +114,15 @@ void MainWindow::setUpSelector()
     combo->setCurrentIndex(combo->findText(m_form.state().Combo1Text, Qt::MatchExactly));
 }
 
-// Names as a screen reader speaks them: no access-key marks, the mean by its
-// own caption, the apparatus by what it shows.
-void MainWindow::setUpAccessibility()
+// Names as a screen reader speaks them: the design names the controls without
+// their decorative marks; the mean is named by its caption and its value.
+void MainWindow::nameMean(const QString &mean)
 {
-    m_ui->sred1->setAccessibleName(m_ui->Label15->text().remove(u':'));
+    QString name = m_ui->Label15->text().remove(u':');
+    if (!mean.isEmpty())
+        name += u' ' + mean;
+    if (m_ui->sred1->accessibleName() != name) // a change is announced even when equal
+        m_ui->sred1->setAccessibleName(name);
 }
 
 MainWindow::~MainWindow() = default;
@@ -239,6 +243,7 @@ void MainWindow::sync()
     m_ui->Label18->adjustSize(); // the heading sizes itself to the liquid's name
     syncList(state.zhidkost, state.List1[state.zhidkost]);
     m_ui->sred1->setText(state.sred1Caption);
+    nameMean(state.sred1Caption);
     m_ui->реверс->setChecked(state.reversChecked);
     m_apparatus->refresh();
     describeApparatus();
@@ -300,10 +305,12 @@ void MainWindow::describeApparatus()
         return m_form.locale().toString(
             state.reversChecked ? Scene::scaleMarks - 1 - divisions : divisions, 'f', 2);
     };
-    m_apparatus->setAccessibleDescription(
-        tr("Вода: %1; %2: %3; кран %4")
+    const QString description =
+        tr("Вода %1, %2 %3, кран %4")
             .arg(level(state.scene.voda1()), state.Label18Caption, level(state.scene.voda2()),
-                 state.Command3Enabled ? tr("открыт") : tr("закрыт")));
+                 state.Command3Enabled ? tr("открыт") : tr("закрыт"));
+    if (m_apparatus->accessibleDescription() != description) // each change is spoken
+        m_apparatus->setAccessibleDescription(description);
 }
 
 void MainWindow::closeEvent(QCloseEvent *) // accepted as it comes: the window closes

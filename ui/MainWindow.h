@@ -47,7 +47,7 @@ private:
     void sync();
     void setUpLook();
     void setUpSelector();
-    void setUpAccessibility();
+    void nameMean(const QString &mean);
     void connectHandlers();
     void pressEnter();
     bool filterReadingKey(QObject *watched, QEvent *event);

@@ -361,9 +361,9 @@ void TestWindow::keyboard()
     auto *combo = child<QComboBox>("Combo1");
     combo->setFocus();
     QProcess xdotool; // the X server's own keys: the list is a window of its own
-    xdotool.start(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("--delay"),
-                                              QStringLiteral("150"), QStringLiteral("alt+Down"),
-                                              QStringLiteral("Down"), QStringLiteral("Return")});
+    xdotool.start(QStringLiteral("xdotool"),
+                  {QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("150"),
+                   QStringLiteral("alt+Down"), QStringLiteral("Down"), QStringLiteral("Return")});
     QTRY_COMPARE(xdotool.state(), QProcess::NotRunning);
     QTRY_VERIFY(!combo->view()->isVisible());
     QTest::qWait(100);
@@ -463,17 +463,29 @@ void TestWindow::screenReader()
     QCOMPARE(view->role(), QAccessible::Graphic);
     QCOMPARE(view->text(QAccessible::Name), QStringLiteral("Вискозиметр"));
     QCOMPARE(describe(m_program->window().apparatus()),
-             QStringLiteral("Вода: 0,00; Ксилол: 0,00; кран закрыт"));
+             QStringLiteral("Вода 0,00, Ксилол 0,00, кран закрыт"));
     click("Command2");
     QTRY_COMPARE(describe(m_program->window().apparatus()),
-                 QStringLiteral("Вода: 0,33; Ксилол: 0,00; кран закрыт"));
+                 QStringLiteral("Вода 0,33, Ксилол 0,00, кран закрыт"));
     m_program->window().findChild<QAction *>(QStringLiteral("реверс"))->trigger();
     QTRY_COMPARE(describe(m_program->window().apparatus()),
-                 QStringLiteral("Вода: 4,67; Ксилол: 5,00; кран закрыт"));
+                 QStringLiteral("Вода 4,67, Ксилол 5,00, кран закрыт"));
 
     QAccessibleInterface *water = QAccessible::queryAccessibleInterface(child<QWidget>("Text3"));
     QVERIFY(water->state().readOnly && !water->state().editable);
-    QCOMPARE(water->text(QAccessible::Name), QStringLiteral("В о д а"));
+    // Names as they are spoken: no decorative marks; the boxes with their labels.
+    QStringList spoken;
+    for (const char *name : {"Text3", "ll", "Command5", "Command6"})
+        spoken
+            << QAccessible::queryAccessibleInterface(child<QWidget>(name))->text(QAccessible::Name);
+    QCOMPARE(spoken, (QStringList{"Вода", "l штрих", "Подсчитать вязкость", "Очистить"}));
+    for (auto [box, label] : {std::pair{"Combo1", "Label13"}, {"ll", "Label17"}}) {
+        QStringList labels; // the frame's caption may label the box too
+        for (const auto &[by, relation] : QAccessible::queryAccessibleInterface(child<QWidget>(box))
+                                              ->relations(QAccessible::Label))
+            labels << by->text(QAccessible::Name);
+        QVERIFY2(labels.contains(child<QLabel>(label)->text()), qPrintable(labels.join(u'|')));
+    }
     QCOMPARE(QAccessible::queryAccessibleInterface(child<QWidget>("lo"))->role(),
              QAccessible::EditableText); // a reading box stays a field to type in
     QCOMPARE(
@@ -489,7 +501,10 @@ void TestWindow::screenReader()
     child<QLineEdit>("ll")->setText(QStringLiteral("2"));
     rowEvents.clear();
     click("Command5");
-    QCOMPARE(rowEvents, QList{QAccessible::TableModelChanged});
+    QCOMPARE(rowEvents, QList{QAccessible::TableModelChanged}); // the description is unchanged
+    QCOMPARE(
+        QAccessible::queryAccessibleInterface(child<QWidget>("sred1"))->text(QAccessible::Name),
+        QStringLiteral("Среднее значение относительной вязкости 0,5"));
 
     // While the liquid flows, the description follows at most twice a second.
     rowEvents.clear();
