@@ -17,6 +17,10 @@ Centring::Centring(QWidget &window) : QObject(&window), m_window(window)
     centre();
     m_since.start();
     window.installEventFilter(this);
+    // A screen that shrinks (another resolution, a projector) would strand
+    // the window's controls off it: it is centred again.
+    if (QScreen *screen = window.screen())
+        connect(screen, &QScreen::availableGeometryChanged, this, &Centring::centre);
 }
 
 void Centring::centre()

@@ -11,7 +11,7 @@ class QWidget;
 
 // Centres a window as a whole, frame included, on its screen: at once, and
 // again when the window manager has put its frame around it, which it does
-// only after the window is shown.
+// only after the window is shown, and whenever the screen changes its size.
 class Centring : public QObject
 {
 public:
