@@ -33,6 +33,16 @@ void holdStartMessage(QtMsgType type, const QMessageLogContext &context, const Q
     std::_Exit(1);
 }
 
+// On a Wayland desktop Qt 6.4 decorates the fixed-size window itself with a
+// maximise button, and the compositor drops the connection when it is used.
+// Unless the user chose a platform, the window goes through XWayland, where the
+// desktop's own frame, beep and placement serve it; Wayland is the fallback.
+void preferX11()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "xcb;wayland");
+}
+
 void passOnHeldMessages(QtMessageHandler qtHandler)
 {
     qInstallMessageHandler(qtHandler);
@@ -44,6 +54,7 @@ void passOnHeldMessages(QtMessageHandler qtHandler)
 
 int main(int argc, char *argv[])
 {
+    preferX11();
     const QtMessageHandler qtHandler = qInstallMessageHandler(holdStartMessage);
     QApplication app(argc, argv); // named after the executable, as is the desktop entry
     passOnHeldMessages(qtHandler);
