@@ -42,9 +42,23 @@ public:
     {
         if (element != CE_FocusFrame)
             return QProxyStyle::drawControl(element, option, painter, widget);
-        painter->setPen(option->palette.color(QPalette::Highlight));
-        painter->setBrush(Qt::NoBrush);
-        painter->drawRect(option->rect.adjusted(0, 0, -1, -1));
+        // Filled, not stroked: at 125 or 150 % a stroke rounded to whole
+        // pixels falls beside the frame's edge and loses a side.
+        const QRect r = option->rect;
+        const QColor highlight = option->palette.color(QPalette::Highlight);
+        for (const QRect &side :
+             {QRect(r.left(), r.top(), r.width(), 1), QRect(r.left(), r.bottom(), r.width(), 1),
+              QRect(r.left(), r.top(), 1, r.height()), QRect(r.right(), r.top(), 1, r.height())})
+            painter->fillRect(side, highlight);
+    }
+    // No mask around the outline: a one-pixel mask, rounded at 125 or 150 %,
+    // would cut sides off. The frame takes no input and paints only the outline.
+    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+                  QStyleHintReturn *returnData) const override
+    {
+        if (hint == SH_FocusFrame_Mask)
+            return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
     }
     void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
                        const QWidget *widget) const override
