@@ -32,9 +32,10 @@ double RealHost::now()
 // The tick wait serves the window system (painting, exposure, accessibility
 // requests) but runs no handler: mouse and key input and timers wait for the
 // next event processing of the flow. It blocks until an event comes or a
-// helper thread wakes it at t. Pending input, which the wait leaves queued,
-// makes every pass return at once: a short sleep after each pass keeps that
-// from spinning, and still serves the window system 200 times a second.
+// helper thread wakes it at t. A pass that served something goes straight on
+// to the next, so a screen reader's requests are answered one after another
+// as fast as with the tap closed; a pass that served nothing (input left
+// queued can wake it) is followed by a short sleep, so it cannot spin.
 void RealHost::sleepUntil(double t)
 {
     using Seconds = std::chrono::duration<double>;
@@ -49,8 +50,8 @@ void RealHost::sleepUntil(double t)
         dispatcher->wakeUp();
     });
     while (now() < t) {
-        dispatcher->processEvents(windowSystemOnly);
-        std::this_thread::sleep_for(std::min(remaining(), pause));
+        if (!dispatcher->processEvents(windowSystemOnly))
+            std::this_thread::sleep_for(std::min(remaining(), pause));
     }
     waker.join();
 }
