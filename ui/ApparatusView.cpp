@@ -5,6 +5,7 @@
 
 #include "scene/Scene.h"
 #include "ui/Fonts.h"
+#include "ui/Look.h"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -32,6 +33,9 @@ ApparatusView::ApparatusView(const Scene &scene, QWidget *parent) : QWidget(pare
     // scheme whatever the desktop's, so that ticks and numbers stay readable.
     setPalette(style()->standardPalette());
     setAccessibleName(tr("Вискозиметр"));
+    // A tab stop of its own, so that a screen reader, which speaks the changes
+    // of the focused object only, follows the levels while the liquid flows.
+    setFocusPolicy(Qt::TabFocus);
 }
 
 namespace {
@@ -147,6 +151,8 @@ void ApparatusView::paintEvent(QPaintEvent *event)
             break;
         }
     }
+    if (hasFocus())
+        Look::drawFocusOutline(painter, m_focusArea, palette().color(QPalette::Highlight));
 }
 
 // The fill covers the box; a border of width w lies inside it. A box too

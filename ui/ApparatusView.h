@@ -28,6 +28,10 @@ public:
     // Schedules a repaint when the scene looks different from the last paint.
     void refresh();
 
+    // Where the focus outline goes: around the part of the apparatus that
+    // the window's frames leave in view.
+    void setFocusArea(const QRect &area) { m_focusArea = area; }
+
     // The drawings a scene shows, at the sizes the view paints them.
     static std::vector<Drawings::Order> drawingsOf(const Scene &scene, qreal ratio);
 
@@ -50,6 +54,7 @@ private:
     void paintPicture(QPainter &painter, const Element &e);
 
     const Scene &m_scene;
+    QRect m_focusArea;
     std::vector<Element> m_painted;                 // the scene as last painted
     QHash<QString, QImage> m_pictures;              // made once per size and pixel ratio
     mutable QHash<QString, LabelLook> m_labelLooks; // by family, size and weight

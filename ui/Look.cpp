@@ -42,14 +42,7 @@ public:
     {
         if (element != CE_FocusFrame)
             return QProxyStyle::drawControl(element, option, painter, widget);
-        // Filled, not stroked: at 125 or 150 % a stroke rounded to whole
-        // pixels falls beside the frame's edge and loses a side.
-        const QRect r = option->rect;
-        const QColor highlight = option->palette.color(QPalette::Highlight);
-        for (const QRect &side :
-             {QRect(r.left(), r.top(), r.width(), 1), QRect(r.left(), r.bottom(), r.width(), 1),
-              QRect(r.left(), r.top(), 1, r.height()), QRect(r.right(), r.top(), 1, r.height())})
-            painter->fillRect(side, highlight);
+        Look::drawFocusOutline(*painter, option->rect, option->palette.color(QPalette::Highlight));
     }
     // No mask around the outline: a one-pixel mask, rounded at 125 or 150 %,
     // would cut sides off. The frame takes no input and paints only the outline.
@@ -147,6 +140,14 @@ void Look::applyToApplication()
     QApplication::setFont(Fonts::font(QStringLiteral("MS Sans Serif"), 8.25));
     if (!dynamic_cast<DesktopStyle *>(QApplication::style()))
         QApplication::setStyle(new DesktopStyle);
+}
+
+void Look::drawFocusOutline(QPainter &painter, const QRect &r, const QColor &colour)
+{
+    for (const QRect &side :
+         {QRect(r.left(), r.top(), r.width(), 1), QRect(r.left(), r.bottom(), r.width(), 1),
+          QRect(r.left(), r.top(), 1, r.height()), QRect(r.right(), r.top(), 1, r.height())})
+        painter.fillRect(side, colour);
 }
 
 std::vector<Drawings::Order> Look::drawingsAtStart()

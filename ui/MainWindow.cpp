@@ -58,6 +58,9 @@ MainWindow::MainWindow(Form1 &form, QWidget *parent)
     m_apparatus->setGeometry(QRect(QPoint(0, 0), m_apparatus->sizeHint()));
     m_apparatus->lower();
     m_ui->centralwidget->setFixedSize(m_apparatus->sizeHint()); // 7965 x 6210 twips
+    QWidget::setTabOrder(m_ui->Command2, m_apparatus);          // after the designed tab stops
+    m_apparatus->setFocusArea(
+        QRect(0, 0, std::min(m_ui->Frame1->x(), m_ui->Frame3->x()), m_apparatus->height()));
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     setUpLook();
@@ -69,7 +72,9 @@ MainWindow::MainWindow(Form1 &form, QWidget *parent)
     auto *focusFrame = new QFocusFrame(this);
     connect(qApp, &QApplication::focusChanged, focusFrame,
             [this, focusFrame](QWidget *, QWidget *now) {
-                focusFrame->setWidget(now && now->window() == this ? now : nullptr);
+                // The apparatus, mostly under the frames, draws its own outline.
+                const bool framed = now && now->window() == this && now != m_apparatus;
+                focusFrame->setWidget(framed ? now : nullptr);
             });
     m_flash = new Flash(m_ui->centralwidget);
     connectHandlers();
@@ -249,7 +254,8 @@ void MainWindow::sync()
     describeApparatus();
 }
 
-// The focus follows the tap to the button that now works. The new one is
+// The focus follows the tap to the button that now works, unless it is on the
+// apparatus. The new one is
 // enabled and focused before the old one is disabled: Qt would otherwise pass
 // the focus on to the selector and select its text.
 void MainWindow::syncTap(bool closed)
@@ -259,7 +265,8 @@ void MainWindow::syncTap(bool closed)
         return;
     QPushButton *now = closed ? open : close, *before = closed ? close : open;
     now->setEnabled(true);
-    now->setFocus(Qt::OtherFocusReason);
+    if (!m_apparatus->hasFocus()) // a student following the levels stays with them
+        now->setFocus(Qt::OtherFocusReason);
     before->setEnabled(false);
 }
 

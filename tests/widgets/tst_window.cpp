@@ -73,6 +73,7 @@ private slots:
     void captionAndCentre();
     void keyboard();
     void focusIsVisible();
+    void apparatusTakesTheFocus();
     void refusalIsSeen();
     void darkScheme();
     void screenReader();
@@ -415,6 +416,48 @@ void TestWindow::focusIsVisible()
         QTRY_COMPARE_WITH_TIMEOUT(sidesOutlined(control).join(u' ') + u' ' + QLatin1String(name),
                                   u' ' + QLatin1String(name), 2000);
     }
+}
+
+// The apparatus is the last tab stop, shows its outline, and keeps the focus
+// while the tap is opened by Enter and closed by its access key.
+void TestWindow::apparatusTakesTheFocus()
+{
+    MainWindow &window = m_program->window();
+    QWidget *apparatus = window.apparatus();
+    QPushButton *open = child("Command1");
+    QWidgetList order{QApplication::focusWidget()};
+    do {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        order << QApplication::focusWidget();
+    } while (order.size() < 30 && order.back() != open);
+    QCOMPARE(order.count(apparatus), 1);
+    QCOMPARE(order[order.size() - 2], apparatus);
+    const auto outlined = [&] {
+        return onScreen(apparatus).pixelColor(0, apparatus->height() / 2) ==
+               apparatus->palette().color(QPalette::Highlight);
+    };
+    QVERIFY(!outlined());
+    click("Command2", 3);
+    apparatus->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(outlined());
+    const auto altKey = [&](char16_t upper, char16_t lower) {
+        QTest::sendKeyEvent(QTest::Click, &window, Qt::Key(upper), QString(QChar(lower)),
+                            Qt::AltModifier);
+    };
+    QWidget *focusedWhenClosed = nullptr;
+    m_host->afterTickWait = [&](int n) {
+        if (n != 3)
+            return;
+        altKey(u'З', u'з');
+        QTimer::singleShot(300, &window, [&] {
+            focusedWhenClosed = QApplication::focusWidget();
+            window.close();
+        });
+    };
+    QTest::keyClick(&window, Qt::Key_Return); // opens the tap
+    QTRY_VERIFY(focusedWhenClosed);
+    QVERIFY(open->isEnabled());
+    QCOMPARE(focusedWhenClosed, apparatus);
 }
 
 // A refusal is seen as well as heard: the refused control is ringed for a
