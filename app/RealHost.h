@@ -4,12 +4,13 @@
 #pragma once
 
 #include "sim/FlowHost.h"
+#include "ui/WindowSystemWait.h"
 
 #include <QElapsedTimer>
 
 // The flow cycle's host in the running program: Qt's event queue, a monotonic
-// clock and real sleep. The tick wait sleeps between serving the window system
-// and a held cycle blocks on the event queue, so neither burns the processor.
+// clock and real waiting. The tick wait serves only the window system and a
+// held cycle blocks on the event queue, so neither burns the processor.
 class RealHost : public FlowHost
 {
 public:
@@ -23,4 +24,5 @@ public:
 
 private:
     QElapsedTimer m_clock;
+    WindowSystemWait m_tickWait;
 };

@@ -5,6 +5,7 @@
 
 #include "ui/Drawings.h"
 #include "ui/Fonts.h"
+#include "ui/WindowSystemWait.h"
 #include "ui_AboutWindow.h"
 
 #include <QCoreApplication>
@@ -61,9 +62,10 @@ AboutWindow::AboutWindow(QWidget *mainWindow, Hold hold)
 
 AboutWindow::~AboutWindow() = default;
 
+// The window system, a screen reader's requests included, is served meanwhile.
 void AboutWindow::holdFiveSeconds()
 {
-    std::this_thread::sleep_until(std::chrono::steady_clock::now() + holdTime);
+    WindowSystemWait().until(std::chrono::steady_clock::now() + holdTime);
 }
 
 // The hold handles no event, so the picture must be on the screen before it

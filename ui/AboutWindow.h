@@ -25,7 +25,7 @@ public:
     explicit AboutWindow(QWidget *mainWindow, Hold hold = holdFiveSeconds);
     ~AboutWindow() override;
 
-    // Sleeps five seconds on a monotonic clock; no event is handled meanwhile.
+    // Waits five seconds on a monotonic clock; no handler runs meanwhile.
     static void holdFiveSeconds();
 
 protected:

@@ -257,7 +257,8 @@ void TestWindow::aboutStandsWhileFlowing()
     click("Command4", 3);
     QImage shown;
     QString title;
-    int ticksBefore = 0, ticksAfter = 0;
+    int ticksBefore = 0, ticksAfter = 0, ticksInHold = -1;
+    bool holding = false, answeredInHold = false;
     double held = 0, shownFor = 0;
     QElapsedTimer sinceCommand;
     m_program->setAboutHold([&] {
@@ -271,8 +272,17 @@ void TestWindow::aboutStandsWhileFlowing()
         ticksBefore = m_host->tickWaits;
         QElapsedTimer hold;
         hold.start();
+        holding = true; // a screen reader's request during the hold is answered in it
+        std::thread request([&] {
+            std::this_thread::sleep_for(std::chrono::seconds(1));
+            QMetaObject::invokeMethod(
+                qApp, [&] { answeredInHold = holding; }, Qt::QueuedConnection);
+        });
         AboutWindow::holdFiveSeconds();
+        holding = false;
+        request.join();
         held = double(hold.nsecsElapsed()) / 1e9;
+        ticksInHold = m_host->tickWaits - ticksBefore;
         shownFor = double(sinceCommand.nsecsElapsed()) / 1e9;
         QTimer::singleShot(300, [&] {
             ticksAfter = m_host->tickWaits;
@@ -295,6 +305,8 @@ void TestWindow::aboutStandsWhileFlowing()
     QVERIFY(matchesPicture(shown, QStringLiteral("about")));
     QCOMPARE(title, QStringLiteral("О программе Тальвен"));
     QVERIFY2(held >= 5 && held < 5.5, qPrintable(QString::number(held)));
+    QVERIFY(answeredInHold);
+    QCOMPARE(ticksInHold, 0);                                        // the flow stood still
     QVERIFY2(shownFor < 6.5, qPrintable(QString::number(shownFor))); // no wait before the hold
     QVERIFY2(ticksBefore > 0 && ticksAfter > ticksBefore,
              qPrintable(QStringLiteral("%1 %2")
