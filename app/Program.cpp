@@ -4,6 +4,7 @@
 #include "app/Program.h"
 
 #include "app/Centring.h"
+#include "ui/Accessibility.h"
 #include "ui/Look.h"
 
 #include <QAbstractNativeEventFilter>
@@ -42,6 +43,7 @@ Program::Program(FlowHost &host, const QLocale &locale)
     : m_form(host, locale), m_destroyWatch(std::make_unique<DestroyWatch>(*this))
 {
     Look::applyToApplication();
+    Accessibility::install();
     m_window = std::make_unique<MainWindow>(m_form);
     QObject::connect(m_window.get(), &MainWindow::aboutRequested, [this] { showAbout(); });
     QCoreApplication::instance()->installNativeEventFilter(m_destroyWatch.get());

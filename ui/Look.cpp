@@ -6,9 +6,7 @@
 #include "ui/Fonts.h"
 
 #include <QAbstractItemView>
-#include <QAccessibleWidget>
 #include <QApplication>
-#include <QLineEdit>
 #include <QPainter>
 #include <QPixmap>
 #include <QProxyStyle>
@@ -50,6 +48,12 @@ public:
                   QStyleHintReturn *returnData) const override
     {
         if (hint == SH_FocusFrame_Mask)
+            return 0;
+        // Alt alone does not move the focus to the menu bar. A screen reader's
+        // bridge hands key presses back late, so after Alt with a letter the
+        // menu bar takes the release for a lone Alt and steals the focus
+        // (F10 opens the menu instead).
+        if (hint == SH_MenuBar_AltKeyNavigation)
             return 0;
         return QProxyStyle::styleHint(hint, option, widget, returnData);
     }
@@ -99,44 +103,10 @@ private:
     }
 };
 
-// A screen reader meets the apparatus as a picture, its state in words as the
-// description (MainWindow keeps it up to date), and a locked box such as
-// "В о д а" as text, not as a field to edit.
-class LockedBox : public QAccessibleWidget
-{
-public:
-    explicit LockedBox(QLineEdit *box) : QAccessibleWidget(box, QAccessible::StaticText) {}
-    QString text(QAccessible::Text t) const override
-    {
-        if (t != QAccessible::Name && t != QAccessible::Value)
-            return QAccessibleWidget::text(t);
-        const QString name = widget()->accessibleName();
-        return t == QAccessible::Name && !name.isEmpty()
-                   ? name
-                   : static_cast<const QLineEdit *>(widget())->text();
-    }
-    QAccessible::State state() const override
-    {
-        QAccessible::State s = QAccessibleWidget::state();
-        s.readOnly = true; // editable stays unset, as in any widget's state
-        return s;
-    }
-};
-
-QAccessibleInterface *accessible(const QString &className, QObject *object)
-{
-    if (className == QLatin1String("ApparatusView") && object->isWidgetType())
-        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Graphic);
-    if (auto *box = qobject_cast<QLineEdit *>(object);
-        box && className == QLatin1String("QLineEdit") && box->isReadOnly())
-        return new LockedBox(box);
-    return nullptr;
-}
 } // namespace
 
 void Look::applyToApplication()
 {
-    QAccessible::installFactory(accessible); // once: Qt adds a factory only once
     QApplication::setFont(Fonts::font(QStringLiteral("MS Sans Serif"), 8.25));
     if (!dynamic_cast<DesktopStyle *>(QApplication::style()))
         QApplication::setStyle(new DesktopStyle);

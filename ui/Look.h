@@ -15,7 +15,7 @@ namespace Look {
 // The designed font (MS Sans Serif 8.25 pt, through its stand-in) for every
 // window, menu and tool tip, so that no other family is ever loaded; the
 // desktop's style with a visible focus and without the menu bar's unused
-// extension icon; and how a screen reader meets the apparatus and locked boxes.
+// extension icon.
 void applyToApplication();
 
 // The focus outline: one pixel inside `rect` on all four sides, filled rather

@@ -6,6 +6,7 @@
 #include "scene/Geometry.h"
 #include "scene/Scene.h"
 #include "sim/Form1.h"
+#include "ui/Accessibility.h"
 #include "ui/ApparatusView.h"
 #include "ui/Flash.h"
 #include "ui/Fonts.h"
@@ -77,6 +78,7 @@ MainWindow::MainWindow(Form1 &form, QWidget *parent)
                 focusFrame->setWidget(framed ? now : nullptr);
             });
     m_flash = new Flash(m_ui->centralwidget);
+    m_announcer = new Announcer(m_ui->centralwidget);
     connectHandlers();
 }
 
@@ -163,7 +165,13 @@ void MainWindow::connectHandlers()
             box->setFocus(Qt::OtherFocusReason);
             box->selectAll();
             m_flash->ring(box);
+            return;
         }
+        // Spoken where the student is, ready for the next readings.
+        const Form1State &state = m_form.state();
+        if (const QStringList &results = state.List1[state.zhidkost]; !results.isEmpty())
+            m_announcer->announce(tr("Результат %1, среднее значение %2")
+                                      .arg(results.constLast(), state.sred1Caption));
     });
 
     // Typing into the selector runs nothing; only a pick from its list does.
@@ -178,6 +186,9 @@ void MainWindow::connectHandlers()
     });
     for (QKeySequence key : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)})
         connect(new QShortcut(key, this), &QShortcut::activated, this, &MainWindow::pressEnter);
+    // F10 opens the menu, as on the desktops' own programs.
+    connect(new QShortcut(Qt::Key_F10, this), &QShortcut::activated, this,
+            [this] { m_ui->menubar->setActiveAction(m_ui->menu->menuAction()); });
 
     connect(ui.реверс, &QAction::triggered, &form, &Form1::revers_Click);
     connect(ui.опрогр, &QAction::triggered, this, &MainWindow::aboutRequested);
@@ -293,6 +304,7 @@ void MainWindow::syncList(int liquid, const QStringList &items)
 }
 
 // What the apparatus shows, in words, at most twice a second while it moves.
+// Spoken as it changes while the apparatus has the focus.
 void MainWindow::describeApparatus()
 {
     constexpr int interval = 500; // ms
@@ -316,8 +328,13 @@ void MainWindow::describeApparatus()
         tr("Вода %1, %2 %3, кран %4")
             .arg(level(state.scene.voda1()), state.Label18Caption, level(state.scene.voda2()),
                  state.Command3Enabled ? tr("открыт") : tr("закрыт"));
-    if (m_apparatus->accessibleDescription() != description) // each change is spoken
-        m_apparatus->setAccessibleDescription(description);
+    if (m_apparatus->accessibleDescription() == description)
+        return; // a change is announced even when equal
+    m_apparatus->setAccessibleDescription(description);
+    // Orca cannot speak Qt 6.4's description changes (they carry the object,
+    // not the text): a student watching the apparatus hears an announcement.
+    if (m_apparatus->hasFocus())
+        m_announcer->announce(description);
 }
 
 void MainWindow::closeEvent(QCloseEvent *) // accepted as it comes: the window closes

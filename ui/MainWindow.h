@@ -10,6 +10,7 @@
 #include <QMainWindow>
 #include <memory>
 
+class Announcer;
 class ApparatusView;
 class Flash;
 class Form1;
@@ -59,6 +60,7 @@ private:
     std::unique_ptr<Ui::MainWindow> m_ui;
     ApparatusView *m_apparatus;
     Flash *m_flash;
+    Announcer *m_announcer;
     QWidget *m_pressed = nullptr; // the button whose handler ran last
     int m_listShows = -1;         // the liquid whose results List1 shows
     QElapsedTimer m_described;    // since the apparatus was last described
