@@ -21,7 +21,8 @@ packages=(
 case "${1:-run}" in
   run) ;;
   test) packages+=(xvfb xauth openbox xdotool x11-utils dbus at-spi2-core desktop-file-utils appstream reuse
-                 tigervnc-standalone-server x11-xserver-utils weston xwayland qt6-wayland wmctrl) ;;
+                 tigervnc-standalone-server x11-xserver-utils weston xwayland qt6-wayland wmctrl
+                 orca speech-dispatcher x11-xkb-utils) ;;
   package) packages+=(desktop-file-utils appstream dpkg-dev file lintian man-db) ;;
   fuzz) packages+=(clang libclang-rt-14-dev) ;;
   *) echo "usage: setup.sh [run|test|package|fuzz]" >&2; exit 2 ;;
