@@ -15,30 +15,16 @@ namespace {
 
 QStringList randomScript(quint32 seed)
 {
-    static const char *const lines[] = {"fill left",
-                                        "fill left",
-                                        "fill right",
-                                        "drain left",
-                                        "drain right",
-                                        "open",
-                                        "close",
-                                        "tick",
+    static const char *const lines[] = {"fill left",   "fill left",   "fill right",
+                                        "drain left",  "drain right", "open",
+                                        "close",       "tick",        "tick 3",
                                         "tick 3",
-                                        "tick 3",
-                                        "pick Плазма",
-                                        "pick Ацетон",
-                                        "pick Кровь (жен.)",
-                                        "type кровь",
-                                        "lo 180",
-                                        "lo 1e308",
-                                        "ll 75",
-                                        "ll 0,007",
-                                        "ll 0",
-                                        "ll x",
-                                        "compute",
-                                        "compute",
-                                        "clear",
-                                        "reverse"};
+                                        "tick 30", // long enough for a tube to run dry
+                                        "pick Плазма", "pick Ацетон", "pick Кровь (жен.)",
+                                        "type кровь",  "lo 180",      "lo 1e308",
+                                        "ll 75",       "ll 0,007",    "ll 0",
+                                        "ll x",        "compute",     "compute",
+                                        "clear",       "reverse"};
     QRandomGenerator random(seed);
     QStringList script;
     for (int i = 0; i < 20'000; ++i)
@@ -46,26 +32,64 @@ QStringList randomScript(quint32 seed)
     return script;
 }
 
-// The first broken promise as the state stands, or an empty text.
-QString brokenPromise(const Form1 &form)
+// The exercise's promises, each from a rule of the apparatus, checked before
+// every action and tick (docs/architecture.md lists them with their rules).
+struct Promise {
+    const char *name;
+    bool (*holds)(const Form1 &form);
+};
+
+bool columnsInTheirTubes(const Form1 &form)
+{
+    const Scene &scene = form.state().scene;
+    const auto within = [](const Element &e, float lowest, float highest, float bottom) {
+        return e.height >= lowest && e.height < highest && std::abs(e.bottom() - bottom) < 0.01f;
+    };
+    // The water's last whole step may leave 5 twips; a fill is refused from 3200.
+    return within(scene.voda1(), 5, 3400, 3855) && within(scene.voda2(), 15, 3400, 3855) &&
+           within(scene.strui3(), 105, 1306, 6105);
+}
+
+bool streamsOnlyWhileFlowing(const Form1 &form)
 {
     const Form1State &s = form.state();
-    for (const Element *e : {&s.scene.voda1(), &s.scene.voda2(), &s.scene.strui3()}) {
-        const float bottom = e == &s.scene.strui3() ? 6105 : 3855; // single precision drifts
-        if (!(e->height >= 0) || std::abs(e->bottom() - bottom) > 0.01f)
-            return e->name + QStringLiteral(" left its bottom edge or went negative");
-    }
-    if (s.Command1Enabled == s.Command3Enabled)
-        return QStringLiteral("the tap is neither open nor closed");
+    const bool flowing = form.invocations() > 0;
+    return (!s.scene.strui1().visible || (flowing && s.Command3Enabled)) &&
+           (!s.scene.strui2().visible || flowing);
+}
+
+bool listReadsBackWithItsMean(const Form1 &form)
+{
+    const Form1State &s = form.state();
     const QStringList &shown = s.List1[s.zhidkost];
     for (const QString &item : shown) {
         const std::optional<double> value = NumberText::toNumber(item, form.locale());
         if (!value || NumberText::fromNumber(*value, form.locale()) != item)
-            return QStringLiteral("the item %1 does not read back").arg(item);
+            return false;
     }
     const std::optional<double> mean = NumberText::meanOf(shown, form.locale());
-    if (mean && s.sred1Caption != NumberText::fromNumber(*mean, form.locale()))
-        return QStringLiteral("sred1 reads %1, not the shown list's mean").arg(s.sred1Caption);
+    return !mean || s.sred1Caption == NumberText::fromNumber(*mean, form.locale());
+}
+
+const Promise promises[] = {
+    {"every column stays in its tube, on its floor", columnsInTheirTubes},
+    {"the tap is open or closed, never both",
+     [](const Form1 &f) { return f.state().Command1Enabled != f.state().Command3Enabled; }},
+    {"a stream shows only while the liquid flows, the water's only with the tap open",
+     streamsOnlyWhileFlowing},
+    {"the shown list's items read back and sred1 is their mean", listReadsBackWithItsMean},
+    {"the heading names the chosen liquid", // every pick here names a liquid
+     [](const Form1 &f) {
+         return f.state().Label18Caption == Liquids::catalogue[f.state().zhidkost].name;
+     }},
+};
+
+// The first broken promise as the state stands, or an empty text.
+QString brokenPromise(const Form1 &form)
+{
+    for (const Promise &promise : promises)
+        if (!promise.holds(form))
+            return QString::fromUtf8(promise.name);
     return {};
 }
 
@@ -74,7 +98,9 @@ QString failureOf(const QStringList &script)
     ScriptedHost host(parseScript(script.join(u'\n')));
     Form1 form(host, QLocale(QLocale::Russian, QLocale::Russia));
     QString failure;
-    host.setObserver([&](ScriptedHost::Moment) {
+    host.setObserver([&](ScriptedHost::Moment moment) {
+        if (moment == ScriptedHost::Moment::End)
+            return; // the window has closed: the flows ended without touching the apparatus
         if (failure.isEmpty() && !(failure = brokenPromise(form)).isEmpty())
             failure = QStringLiteral("before line %1: %2").arg(host.position() + 1).arg(failure);
     });
