@@ -30,7 +30,7 @@ public:
         if (type != "xcb_generic_event_t" || (e->responseType & 0x7f) != destroyNotify ||
             e->window != m_program.m_window->internalWinId())
             return false;
-        m_program.m_form.closeWindow();
+        m_program.m_form.noteWindowClosed();
         QCoreApplication::exit(0);
         return false;
     }
@@ -59,7 +59,7 @@ void Program::showAbout()
     about->show();
 }
 
-void Program::start()
+void Program::showMainWindow()
 {
     m_form.Form_Load();
     m_window->adjustSize();

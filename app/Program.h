@@ -20,13 +20,13 @@ public:
     ~Program();
 
     // Runs the main window's load handler and shows it centred on the screen.
-    void start();
+    void showMainWindow();
 
     // How the about window holds the program (five seconds unless replaced).
     void setAboutHold(AboutWindow::Hold hold) { m_aboutHold = std::move(hold); }
 
     Form1 &form() { return m_form; }
-    MainWindow &window() { return *m_window; }
+    MainWindow &mainWindow() { return *m_window; }
 
 private:
     class DestroyWatch;

@@ -61,6 +61,6 @@ int main(int argc, char *argv[])
 
     RealHost host;
     Program program(host);
-    program.start();
+    program.showMainWindow();
     return app.exec();
 }

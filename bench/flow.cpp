@@ -110,9 +110,9 @@ struct Figures {
 Figures measure(TimedHost &host)
 {
     Program program(host, QLocale(QLocale::Russian, QLocale::Russia));
-    program.start();
+    program.showMainWindow();
     Form1 &form = program.form();
-    MainWindow &window = program.window();
+    MainWindow &window = program.mainWindow();
     for (int press = 0; press < 16; ++press) { // 3215 twips: 107 ticks, longer than the flow
         form.Command2_Click();
         form.Command4_Click();
@@ -145,14 +145,14 @@ Figures measure(TimedHost &host)
 double requestWaitMs(TimedHost &host)
 {
     Program program(host, QLocale(QLocale::Russian, QLocale::Russia));
-    program.start();
+    program.showMainWindow();
     for (int press = 0; press < 16; ++press)
         program.form().Command2_Click();
     Requests requests;
     requests.start();
     QTimer::singleShot(3000, [&] {
         requests.stop();
-        program.window().close();
+        program.mainWindow().close();
     });
     program.form().Command1_Click();
     // Calls still queued would outlive `requests`.
@@ -168,7 +168,7 @@ double treeWalkMs(TimedHost &host, bool flowing)
 {
     constexpr int requests = 47 * 5;
     Program program(host, QLocale(QLocale::Russian, QLocale::Russia));
-    program.start();
+    program.showMainWindow();
     for (int press = 0; press < 16; ++press)
         program.form().Command2_Click();
     double ms = 0;
@@ -183,7 +183,7 @@ double treeWalkMs(TimedHost &host, bool flowing)
                     QCoreApplication::instance(), [] {}, Qt::BlockingQueuedConnection);
             ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
                      .count();
-            QMetaObject::invokeMethod(&program.window(), &QWidget::close, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(&program.mainWindow(), &QWidget::close, Qt::QueuedConnection);
         });
     });
     program.form().Command1_Click(); // runs until the window closes

@@ -30,7 +30,7 @@ void benchPaint()
 {
     RealHost host;
     Program program(host, QLocale(QLocale::Russian, QLocale::Russia));
-    program.start();
+    program.showMainWindow();
     Form1 &form = program.form();
     for (int press = 0; press < 8; ++press) { // both columns, a stream and the vessel showing
         form.Command2_Click();
@@ -38,7 +38,7 @@ void benchPaint()
     }
     form.Command10_Click();
     QApplication::processEvents();
-    ApparatusView *view = program.window().apparatus();
+    ApparatusView *view = program.mainWindow().apparatus();
     for (qreal ratio : {1.0, 2.0}) {
         QImage image(view->size() * ratio, QImage::Format_ARGB32_Premultiplied);
         image.setDevicePixelRatio(ratio);
@@ -51,5 +51,5 @@ void benchPaint()
                  "ms", scene, "fill the view, nothing else", blank,
                  ratio == 1 ? "<= 1 ms" : "<= 3 ms");
     }
-    program.window().close();
+    program.mainWindow().close();
 }

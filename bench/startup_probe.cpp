@@ -60,7 +60,7 @@ int main(int argc, char *argv[])
 #else
     RealHost host;
     Program program(host);
-    program.start();
+    program.showMainWindow();
 #endif
     return app.exec();
 }

@@ -25,7 +25,7 @@ struct Result {
 // l0 / l' truncated to thousandths, with the mean of `list` once the result is
 // appended; or the reading to correct when the two give no usable result.
 struct Outcome {
-    std::optional<Reading> refused;
+    std::optional<Reading> toCorrect; // the reading that gave no usable result
     Result result;
 };
 Outcome compute(const QString &lo, const QString &ll, const QStringList &list,

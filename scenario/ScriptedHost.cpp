@@ -34,7 +34,7 @@ void ScriptedHost::play(Form1 &form)
 {
     m_form = &form;
     if (m_script.empty())
-        form.closeWindow();
+        form.noteWindowClosed();
     while (m_next < m_script.size()) {
         if (atTick()) {
             observe(Moment::TopTick);
@@ -102,7 +102,7 @@ void ScriptedHost::dispatchUntilTick()
 void ScriptedHost::advance()
 {
     if (++m_next >= m_script.size())
-        m_form->closeWindow();
+        m_form->noteWindowClosed();
 }
 
 void ScriptedHost::dispatchNext()

@@ -86,8 +86,8 @@ Element line(const char *name, float x1, float y1, float x2, float y2, Colour co
     return e;
 }
 
-// A horizontal scale tick, one pixel wide.
-Element tick(const char *name, float x1, float x2, float y, Colour colour)
+// A horizontal mark of a scale, one pixel wide.
+Element scaleMark(const char *name, float x1, float x2, float y, Colour colour)
 {
     return line(name, x1, y, x2, y, colour);
 }
@@ -118,10 +118,10 @@ Element tubeLabel(const char *name, const char16_t *caption, float left, float t
     return e;
 }
 
-// The number beside major tick `mark` of a scale: 0 and 5 dark red.
+// The number beside major mark `mark` of a scale: 0 and 5 dark red.
 Element scaleNumber(const char *name, int mark, float left)
 {
-    constexpr float markZeroTop = 3720; // twips: the number stands 120 above its tick
+    constexpr float markZeroTop = 3720; // twips: the number stands 120 above its mark
     Element e = label(name, left, markZeroTop - Geometry::division * mark);
     e.index = mark;
     e.caption = QString::number(mark);
@@ -151,18 +151,18 @@ std::vector<Element> designedScene()
         rect("Shape3", 780, 3840, 135, 255, solid(black), border(black)),
         rect("Shape4", 1388, 3840, 135, 255, solid(black), noBorder),
         //   name     X1    X2    Y     colour
-        tick("Line1", 600, 960, 840, black),
-        tick("Line2", 600, 960, 3840, black),
-        tick("Line3", 600, 960, 3240, windowText),
-        tick("Line4", 600, 960, 2640, black),
-        tick("Line5", 600, 960, 2040, black),
-        tick("Line6", 600, 960, 1440, black),
-        tick("Line7", 1320, 1680, 840, windowText),
-        tick("Line8", 1320, 1680, 3840, windowText),
-        tick("Line9", 1320, 1680, 3240, windowText),
-        tick("Line10", 1320, 1680, 2640, windowText),
-        tick("Line11", 1320, 1680, 2040, windowText),
-        tick("Line12", 1320, 1680, 1440, windowText),
+        scaleMark("Line1", 600, 960, 840, black),
+        scaleMark("Line2", 600, 960, 3840, black),
+        scaleMark("Line3", 600, 960, 3240, windowText),
+        scaleMark("Line4", 600, 960, 2640, black),
+        scaleMark("Line5", 600, 960, 2040, black),
+        scaleMark("Line6", 600, 960, 1440, black),
+        scaleMark("Line7", 1320, 1680, 840, windowText),
+        scaleMark("Line8", 1320, 1680, 3840, windowText),
+        scaleMark("Line9", 1320, 1680, 3240, windowText),
+        scaleMark("Line10", 1320, 1680, 2640, windowText),
+        scaleMark("Line11", 1320, 1680, 2040, windowText),
+        scaleMark("Line12", 1320, 1680, 1440, windowText),
     };
     for (int mark = 0; mark < Scene::scaleMarks; ++mark)
         s.push_back(scaleNumber("Label1", mark, 480));
@@ -174,17 +174,17 @@ std::vector<Element> designedScene()
         rect("Shape6", 960, 2400, 375, 135, solid(grey), border(windowText)),
         shape("Shape7", Kind::Oval, 1005, 2040, 255, 255, solid(grey), border(windowText)),
         line("Line13", 1035, 2160, 1225, 2160, windowText, 2), // slot of the clamp screw
-        tick("Line14", 720, 960, 3540, darkGrey),
-        tick("Line15", 720, 960, 3240, black),
-        tick("Line16", 720, 960, 2940, darkGrey),
-        tick("Line17", 720, 960, 2340, darkGrey),
-        tick("Line18", 720, 960, 1140, darkGrey),
-        tick("Line19", 720, 960, 1740, darkGrey),
-        tick("Line20", 1320, 1560, 3540, darkGrey),
-        tick("Line21", 1320, 1560, 2940, darkGrey),
-        tick("Line22", 1320, 1560, 2340, darkGrey),
-        tick("Line23", 1320, 1560, 1140, darkGrey),
-        tick("Line24", 1320, 1560, 1740, darkGrey),
+        scaleMark("Line14", 720, 960, 3540, darkGrey),
+        scaleMark("Line15", 720, 960, 3240, black),
+        scaleMark("Line16", 720, 960, 2940, darkGrey),
+        scaleMark("Line17", 720, 960, 2340, darkGrey),
+        scaleMark("Line18", 720, 960, 1140, darkGrey),
+        scaleMark("Line19", 720, 960, 1740, darkGrey),
+        scaleMark("Line20", 1320, 1560, 3540, darkGrey),
+        scaleMark("Line21", 1320, 1560, 2940, darkGrey),
+        scaleMark("Line22", 1320, 1560, 2340, darkGrey),
+        scaleMark("Line23", 1320, 1560, 1140, darkGrey),
+        scaleMark("Line24", 1320, 1560, 1740, darkGrey),
         //     name     Left  Top   Width Height
         liquid("strui2", 1388, 4080, 135, 2055),
         liquid("strui1", 780, 4080, 135, 2055),

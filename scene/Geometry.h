@@ -43,6 +43,10 @@ inline void empty(Element &column)
     column.top = emptyColumnTop;
 }
 
+// The lowest a column may end at that still lets it end above its film: a
+// whole step is taken as long as the height stays positive.
+inline constexpr float anyPositiveHeight = 0; // twips
+
 // Lowers a liquid column by d twips keeping its bottom edge. A column that
 // would end shorter than `lowest` stops at the floor of its tube instead.
 inline void lower(Element &column, double d, float lowest = emptyColumnHeight)

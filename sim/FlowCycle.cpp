@@ -112,7 +112,8 @@ void Form1::flowPass()
 
     Element &voda1 = scene.voda1();
     if (voda1.height > Apparatus::waterEmptyLimit) {
-        Geometry::lower(voda1, Apparatus::waterStep, {}); // no floor: may end at 5 twips
+        // A whole step even from 35 twips: the water may end at 5.
+        Geometry::lower(voda1, Apparatus::waterStep, Geometry::anyPositiveHeight);
     } else {
         scene.strui1().visible = false;
         Geometry::empty(voda1);

@@ -58,7 +58,7 @@ public:
     void setLlText(const QString &text) { m_state.llText = text; }
 
     // The window has closed: every running flow ends without touching the apparatus.
-    void closeWindow() { m_windowClosed = true; }
+    void noteWindowClosed() { m_windowClosed = true; }
 
     void Form_Load();
     void Combo1_Click(); // a pick from the selector's list

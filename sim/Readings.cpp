@@ -22,14 +22,14 @@ std::optional<Form1::Reading> Form1::Command5_Click()
     QStringList &list = m_state.List1[m_state.zhidkost];
     const Viscosity::Outcome outcome =
         Viscosity::compute(m_state.loText, m_state.llText, list, m_locale);
-    if (outcome.refused) {
+    if (outcome.toCorrect) {
         beep();
     } else {
         list.append(outcome.result.item);
         m_state.sred1Caption = outcome.result.mean;
     }
     emit changed();
-    return outcome.refused;
+    return outcome.toCorrect;
 }
 
 // An empty list's mean reads 0, as on a change of liquid.

@@ -8,7 +8,7 @@
 #include "scene/Geometry.h"
 
 namespace {
-void paint(Element &e, Colour colour)
+void setColours(Element &e, Colour colour)
 {
     e.fill = colour;
     e.border = colour;
@@ -28,9 +28,9 @@ void Form1::Combo1_Click()
     // A typed name that matches no liquid keeps the previous liquid.
     if (const std::optional<int> found = Liquids::indexOf(m_state.Combo1Text)) {
         const Liquid &liquid = Liquids::catalogue[*found];
-        paint(scene.voda2(), liquid.columnColour);
-        paint(scene.strui2(), liquid.columnColour);
-        paint(strui3, liquid.collectedColour);
+        setColours(scene.voda2(), liquid.columnColour);
+        setColours(scene.strui2(), liquid.columnColour);
+        setColours(strui3, liquid.collectedColour);
         m_state.zhidkost = *found; // also switches the list shown
     }
     showMean();

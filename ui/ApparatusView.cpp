@@ -84,23 +84,23 @@ QRect ApparatusView::bounds(const Element &e) const
 
 QRectF ApparatusView::labelRect(const Element &e) const
 {
-    return QRectF(box(e).topLeft(), labelLook(e).sizeOf(e.caption));
+    return QRectF(box(e).topLeft(), labelFont(e).sizeOf(e.caption));
 }
 
 // Fonts and text sizes are looked up once: the scale numbers repaint at
 // every tick, and measuring a text shapes it.
-ApparatusView::LabelLook &ApparatusView::labelLook(const Element &e) const
+ApparatusView::LabelFont &ApparatusView::labelFont(const Element &e) const
 {
     const QString key =
         QStringLiteral("%1/%2/%3").arg(e.font.family).arg(e.font.pointSize).arg(e.font.bold);
-    auto found = m_labelLooks.find(key);
-    if (found == m_labelLooks.end())
-        found = m_labelLooks.insert(
+    auto found = m_labelFonts.find(key);
+    if (found == m_labelFonts.end())
+        found = m_labelFonts.insert(
             key, {Fonts::font(e.font.family, e.font.pointSize, e.font.bold), {}});
     return *found;
 }
 
-QSizeF ApparatusView::LabelLook::sizeOf(const QString &caption)
+QSizeF ApparatusView::LabelFont::sizeOf(const QString &caption)
 {
     auto found = textSizes.find(caption);
     if (found == textSizes.end())
@@ -198,7 +198,7 @@ void ApparatusView::paintLabel(QPainter &painter, const Element &e) const
     const QRectF rect = labelRect(e);
     if (e.opaque)
         painter.fillRect(rect, resolve(e.back));
-    painter.setFont(labelLook(e).font);
+    painter.setFont(labelFont(e).font);
     painter.setPen(resolve(e.fore));
     painter.drawText(rect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, e.caption);
 }

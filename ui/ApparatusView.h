@@ -42,12 +42,12 @@ private:
     QColor resolve(Colour colour) const;
     QRect bounds(const Element &e) const;
     QRectF labelRect(const Element &e) const;
-    struct LabelLook {
+    struct LabelFont {
         QFont font;
         QHash<QString, QSizeF> textSizes; // by caption
         QSizeF sizeOf(const QString &caption);
     };
-    LabelLook &labelLook(const Element &e) const;
+    LabelFont &labelFont(const Element &e) const;
     void paintShape(QPainter &painter, const Element &e) const;
     void paintLine(QPainter &painter, const Element &e) const;
     void paintLabel(QPainter &painter, const Element &e) const;
@@ -57,5 +57,5 @@ private:
     QRect m_focusArea;
     std::vector<Element> m_painted;                 // the scene as last painted
     QHash<QString, QImage> m_pictures;              // made once per size and pixel ratio
-    mutable QHash<QString, LabelLook> m_labelLooks; // by family, size and weight
+    mutable QHash<QString, LabelFont> m_labelFonts; // by family, size and weight
 };

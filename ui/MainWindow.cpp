@@ -77,6 +77,12 @@ MainWindow::MainWindow(Form1 &form, QWidget *parent)
                 const bool framed = now && now->window() == this && now != m_apparatus;
                 focusFrame->setWidget(framed ? now : nullptr);
             });
+    m_describing.setSingleShot(true);
+    m_describing.setInterval(500); // ms: at most twice a second
+    connect(&m_describing, &QTimer::timeout, this, [this] {
+        if (std::exchange(m_describeAgain, false))
+            describeApparatus();
+    });
     m_flash = new Flash(m_ui->centralwidget);
     m_announcer = new Announcer(m_ui->centralwidget);
     connectHandlers();
@@ -287,16 +293,16 @@ void MainWindow::syncList(int liquid, const QStringList &items)
 {
     QListWidget *view = m_ui->List1;
     const int count = view->count();
-    bool prefix = liquid == m_listShows && count <= items.size();
+    bool prefix = liquid == m_listLiquid && count <= items.size();
     for (int row = 0; prefix && row < count; ++row)
         prefix = view->item(row)->text() == items[row];
     if (!prefix) {
         view->clear();
         view->addItems(items);
         view->scrollToBottom();
-        if (liquid != m_listShows)
+        if (liquid != m_listLiquid)
             view->setAccessibleName(tr("Результаты: %1").arg(Liquids::catalogue[liquid].name));
-        m_listShows = liquid;
+        m_listLiquid = liquid;
     } else if (count < items.size()) {
         view->addItems(items.mid(count));
         view->scrollToBottom();
@@ -307,17 +313,11 @@ void MainWindow::syncList(int liquid, const QStringList &items)
 // Spoken as it changes while the apparatus has the focus.
 void MainWindow::describeApparatus()
 {
-    constexpr int interval = 500; // ms
-    if (m_described.isValid() && m_described.elapsed() < interval) {
-        if (!m_describePending)
-            QTimer::singleShot(interval - int(m_described.elapsed()), this, [this] {
-                m_describePending = false;
-                describeApparatus();
-            });
-        m_describePending = true;
+    if (m_describing.isActive()) {
+        m_describeAgain = true; // once the half second is over
         return;
     }
-    m_described.start();
+    m_describing.start();
     const Form1State &state = m_form.state();
     const auto level = [&](const Element &column) {
         const double divisions = Geometry::divisionsAboveZero(column);
@@ -339,5 +339,5 @@ void MainWindow::describeApparatus()
 
 void MainWindow::closeEvent(QCloseEvent *) // accepted as it comes: the window closes
 {
-    m_form.closeWindow();
+    m_form.noteWindowClosed();
 }

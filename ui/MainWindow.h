@@ -6,8 +6,8 @@
 #include "sim/Liquids.h"
 #include "ui/Drawings.h"
 
-#include <QElapsedTimer>
 #include <QMainWindow>
+#include <QTimer>
 #include <memory>
 
 class Announcer;
@@ -62,8 +62,8 @@ private:
     Flash *m_flash;
     Announcer *m_announcer;
     QWidget *m_pressed = nullptr; // the button whose handler ran last
-    int m_listShows = -1;         // the liquid whose results List1 shows
-    QElapsedTimer m_described;    // since the apparatus was last described
-    bool m_describePending = false;
+    int m_listLiquid = -1;        // the liquid whose results List1 shows
+    QTimer m_describing;          // runs for half a second after each description
+    bool m_describeAgain = false; // a change came meanwhile
     bool m_pickConfirmed = false; // a pick from the selector's list, this very event
 };

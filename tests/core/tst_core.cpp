@@ -5,7 +5,7 @@
 // liquids' speeds, the tick and deep nesting. Long sequences are scenario
 // files (tests/scenarios).
 #include "measure/NumberText.h"
-#include "sim/FlowHost.h"
+#include "tests/NestingHost.h"
 #include "tests/Session.h"
 
 #include <QTest>
@@ -175,38 +175,21 @@ void TestCore::vesselLimits()
 void TestCore::deepNestingOnSmallStack()
 {
     constexpr int depth = 100'000;
-    struct Refilling : FlowHost {
-        Form1 *form = nullptr;
-        int deepest = 0, left = -1;
-        void processEvents() override
-        {
-            deepest = std::max(deepest, form->invocations());
-            if (deepest >= depth) {
-                form->closeWindow();
-                return;
-            }
-            while (form->state().scene.voda1().height > 2000)
-                form->Command9_Click();
-            form->Command2_Click(); // a fill with the tap open nests a run
-        }
-        void waitForEvents() override {}
-        double now() override { return 0; }
-        void sleepUntil(double) override {}
-        void beep() override {}
-    } host;
-    QThread *thread = QThread::create([&host] {
+    NestingHost host(depth);
+    int left = -1;
+    QThread *thread = QThread::create([&host, &left] {
         Form1 form(host, russian);
         host.form = &form;
         form.Command2_Click();
         form.Command1_Click();
-        host.left = form.invocations(); // closing the window ends every run
+        left = form.invocations(); // closing the window ends every run
     });
     thread->setStackSize(256 * 1024);
     thread->start();
     QVERIFY(thread->wait(QDeadlineTimer(60'000)));
     delete thread;
     QCOMPARE(host.deepest, depth);
-    QCOMPARE(host.left, 0);
+    QCOMPARE(left, 0);
 }
 
 QTEST_GUILESS_MAIN(TestCore)

@@ -85,7 +85,7 @@ private:
     void start();
     template <typename T = QPushButton> T *child(const char *name)
     {
-        T *w = m_program->window().findChild<T *>(QString::fromUtf8(name));
+        T *w = m_program->mainWindow().findChild<T *>(QString::fromUtf8(name));
         if (!w)
             qFatal("no widget %s", name);
         return w;
@@ -100,7 +100,7 @@ private:
     {
         m_host->onTickWait = [this, ticks](int n) {
             if (n == ticks)
-                m_program->window().close();
+                m_program->mainWindow().close();
         };
         click("Command1");
     }
@@ -126,12 +126,12 @@ void TestWindow::start()
     m_program.reset();
     m_host = std::make_unique<TestHost>();
     m_program = std::make_unique<Program>(*m_host, QLocale(QLocale::Russian, QLocale::Russia));
-    m_program->start();
+    m_program->showMainWindow();
     // A window manager that has just started may not focus a new window by itself.
     constexpr int patience = 30'000; // ms: a loaded machine maps windows slowly
-    QVERIFY(QTest::qWaitForWindowExposed(&m_program->window(), patience));
-    m_program->window().activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&m_program->window(), patience));
+    QVERIFY(QTest::qWaitForWindowExposed(&m_program->mainWindow(), patience));
+    m_program->mainWindow().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&m_program->mainWindow(), patience));
 }
 
 void TestWindow::cleanup()
@@ -144,7 +144,7 @@ void TestWindow::cleanup()
 // plugin, and what was embedded is what rendering gives.
 void TestWindow::startsFromEmbeddedDrawings()
 {
-    m_program->window().repaint();
+    m_program->mainWindow().repaint();
     QFile maps(QStringLiteral("/proc/self/maps"));
     QVERIFY(maps.open(QIODevice::ReadOnly));
     QVERIFY(!maps.readAll().contains("/imageformats/"));
@@ -173,7 +173,7 @@ void TestWindow::pictures_data()
 void TestWindow::pictures()
 {
     QFETCH(QString, picture);
-    QWidget &window = m_program->window();
+    QWidget &window = m_program->mainWindow();
     QImage shown;
     if (picture == QLatin1String("flowing") || picture == QLatin1String("stopped")) {
         pick(QStringLiteral("Плазма"));
@@ -206,7 +206,7 @@ void TestWindow::pictures()
             child<QLineEdit>("lo")->setText(QStringLiteral("180")); // and a result in the list
             child<QLineEdit>("ll")->setText(QStringLiteral("7,5"));
             click("Command5");
-            m_program->window().findChild<QAction *>(QStringLiteral("реверс"))->trigger();
+            m_program->mainWindow().findChild<QAction *>(QStringLiteral("реверс"))->trigger();
         }
         QTest::qWait(100);
         shown = onScreen(&window);
@@ -230,7 +230,7 @@ void TestWindow::tickRepaintsOnlyTheLiquid()
             return false;
         }
     } painted;
-    auto *view = m_program->window().findChild<ApparatusView *>();
+    auto *view = m_program->mainWindow().findChild<ApparatusView *>();
     view->installEventFilter(&painted);
     m_host->fastClock = false; // each tick is painted
     click("Command2", 4);
@@ -239,7 +239,7 @@ void TestWindow::tickRepaintsOnlyTheLiquid()
         if (n == 2) // from the second tick on
             painted.pixels = 0;
         else if (n == 6)
-            m_program->window().close();
+            m_program->mainWindow().close();
     };
     click("Command1");
     const qint64 ticks = 4, viewPixels = qint64(view->width()) * view->height();
@@ -286,7 +286,7 @@ void TestWindow::aboutStandsWhileFlowing()
         shownFor = double(sinceCommand.nsecsElapsed()) / 1e9;
         QTimer::singleShot(300, [&] {
             ticksAfter = m_host->tickWaits;
-            m_program->window().close();
+            m_program->mainWindow().close();
         });
     });
     const auto wm = pid_t(qEnvironmentVariableIntValue("TALVEN_TEST_WM_PID"));
@@ -298,7 +298,7 @@ void TestWindow::aboutStandsWhileFlowing()
             std::this_thread::sleep_for(std::chrono::milliseconds(400)); // ticks pass meanwhile
             ::kill(wm, SIGCONT);
         });
-        m_program->window().findChild<QAction *>(QStringLiteral("опрогр"))->trigger();
+        m_program->mainWindow().findChild<QAction *>(QStringLiteral("опрогр"))->trigger();
     });
     click("Command1");
     resume.join();
@@ -316,7 +316,7 @@ void TestWindow::aboutStandsWhileFlowing()
 
 void TestWindow::captionAndCentre()
 {
-    QWidget &window = m_program->window();
+    QWidget &window = m_program->mainWindow();
     const QFont bar = window.findChild<QMenuBar *>()->font(), popup = child<QMenu>("menu")->font();
     QCOMPARE(popup.family(), bar.family()); // one font for the whole menu
     QCOMPARE(popup.pointSizeF(), bar.pointSizeF());
@@ -333,7 +333,7 @@ void TestWindow::captionAndCentre()
 
 void TestWindow::keyboard()
 {
-    QWidget &window = m_program->window();
+    QWidget &window = m_program->mainWindow();
     auto *open = child("Command1"), *close = child("Command3");
     auto *lo = child<QLineEdit>("lo"), *ll = child<QLineEdit>("ll");
     QCOMPARE(QApplication::focusWidget(), open);
@@ -434,7 +434,7 @@ void TestWindow::focusIsVisible()
 // while the tap is opened by Enter and closed by its access key.
 void TestWindow::apparatusTakesTheFocus()
 {
-    MainWindow &window = m_program->window();
+    MainWindow &window = m_program->mainWindow();
     QWidget *apparatus = window.apparatus();
     QPushButton *open = child("Command1");
     QWidgetList order{QApplication::focusWidget()};
@@ -505,7 +505,7 @@ void TestWindow::darkScheme()
         dark.setColor(role, colour);
     QApplication::setPalette(dark);
     start();
-    const QImage view = onScreen(m_program->window().apparatus());
+    const QImage view = onScreen(m_program->mainWindow().apparatus());
     const auto check = [&](QPoint mark, QPoint behind) {
         const double ratio = contrast(view.pixelColor(mark), view.pixelColor(behind));
         QVERIFY2(ratio >= 3,
@@ -543,16 +543,16 @@ void TestWindow::screenReader()
         return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Description);
     };
     QAccessibleInterface *view =
-        QAccessible::queryAccessibleInterface(m_program->window().apparatus());
+        QAccessible::queryAccessibleInterface(m_program->mainWindow().apparatus());
     QCOMPARE(view->role(), QAccessible::Graphic);
     QCOMPARE(view->text(QAccessible::Name), QStringLiteral("Вискозиметр"));
-    QCOMPARE(describe(m_program->window().apparatus()),
+    QCOMPARE(describe(m_program->mainWindow().apparatus()),
              QStringLiteral("Вода 0,00, Ксилол 0,00, кран закрыт"));
     click("Command2");
-    QTRY_COMPARE(describe(m_program->window().apparatus()),
+    QTRY_COMPARE(describe(m_program->mainWindow().apparatus()),
                  QStringLiteral("Вода 0,33, Ксилол 0,00, кран закрыт"));
-    m_program->window().findChild<QAction *>(QStringLiteral("реверс"))->trigger();
-    QTRY_COMPARE(describe(m_program->window().apparatus()),
+    m_program->mainWindow().findChild<QAction *>(QStringLiteral("реверс"))->trigger();
+    QTRY_COMPARE(describe(m_program->mainWindow().apparatus()),
                  QStringLiteral("Вода 4,67, Ксилол 5,00, кран закрыт"));
 
     QAccessibleInterface *water = QAccessible::queryAccessibleInterface(child<QWidget>("Text3"));
@@ -628,7 +628,7 @@ void TestWindow::tickWaitServesOnlyTheWindowSystem()
         if (n == 2) {
             poster.join();
             closedInWait = !close->isEnabled();
-            QTimer::singleShot(500, &m_program->window(), &QWidget::close);
+            QTimer::singleShot(500, &m_program->mainWindow(), &QWidget::close);
         }
     };
     click("Command1");
@@ -682,7 +682,7 @@ void TestWindow::controlsAreWhole()
 {
     for (const Liquid &liquid : Liquids::catalogue) {
         pick(liquid.name.toString()); // the heading's width follows the name
-        for (auto *frame : m_program->window().findChildren<QGroupBox *>()) {
+        for (auto *frame : m_program->mainWindow().findChildren<QGroupBox *>()) {
             for (auto *control : frame->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
                 const QString where = frame->objectName() + u'/' + control->objectName();
                 QVERIFY2(frame->contentsRect().contains(control->geometry()),
