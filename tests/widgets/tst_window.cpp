@@ -485,6 +485,7 @@ void TestWindow::refusalIsSeen()
     auto *ll = child<QLineEdit>("ll");
     child<QLineEdit>("lo")->setText(QStringLiteral("1"));
     click("Command5");
+    QCOMPARE(QApplication::focusWidget(), ll); // the box to correct
     QTRY_VERIFY(ringed(ll));
     QVERIFY(!ringed(open));
     QTRY_VERIFY(!ringed(ll)); // a moment, not for ever
