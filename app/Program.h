@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "app/DestroyWatch.h"
 #include "sim/Form1.h"
 #include "ui/AboutWindow.h"
 #include "ui/MainWindow.h"
@@ -29,11 +30,10 @@ public:
     MainWindow &mainWindow() { return *m_window; }
 
 private:
-    class DestroyWatch;
     void showAbout();
 
     Form1 m_form;
-    std::unique_ptr<DestroyWatch> m_destroyWatch;
     std::unique_ptr<MainWindow> m_window; // made once the application's look is set
+    std::unique_ptr<DestroyWatch> m_destroyWatch;
     AboutWindow::Hold m_aboutHold = AboutWindow::holdFiveSeconds;
 };

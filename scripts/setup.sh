@@ -16,6 +16,7 @@ packages=(
   qt6-base-dev      # QtCore, QtGui, QtWidgets, QtTest, moc, uic
   qt6-svg-dev       # QtSvg, whose image plugin renders the drawings
   qt6-qpa-plugins   # xcb and offscreen platform plugins
+  libxcb1-dev       # the X protocol's names for a destroyed window
   fonts-liberation2 # Cyrillic fonts metric-compatible with Arial and Times New Roman
 )
 case "${1:-run}" in

@@ -1,0 +1,24 @@
+// SPDX-FileCopyrightText: 2026 Talven developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QAbstractNativeEventFilter>
+#include <functional>
+
+class QWidget;
+
+// Another X client may destroy a window (xdotool windowclose) without asking
+// it to close. Qt does not notice; the watch calls `destroyed` instead.
+class DestroyWatch : public QAbstractNativeEventFilter
+{
+public:
+    DestroyWatch(const QWidget &window, std::function<void()> destroyed);
+    ~DestroyWatch() override;
+
+    bool nativeEventFilter(const QByteArray &type, void *message, qintptr *result) override;
+
+private:
+    const QWidget &m_window;
+    std::function<void()> m_destroyed;
+};
