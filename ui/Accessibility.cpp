@@ -47,37 +47,20 @@ QAccessibleInterface *accessible(const QString &className, QObject *object)
 }
 
 // A widget moves its caret as it takes the focus, and Qt tells of the caret
-// first. That caret event is held until the focus event has gone out.
+// first: Orca then takes the focus silently. Such a caret event is dropped;
+// the focus event that follows tells as much.
 QPointer<QObject> focusTold; // the object of the last focus event
-QPointer<QObject> caretHeld; // whose caret event waits
-int heldPosition = 0;
-void focusBeforeCaret(QAccessibleEvent *event);
-
-void pass(QAccessibleEvent *event)
-{
-    QAccessible::installUpdateHandler(nullptr); // Qt's own: the platform bridge
-    QAccessible::updateAccessibility(event);
-    QAccessible::installUpdateHandler(focusBeforeCaret);
-}
-
 void focusBeforeCaret(QAccessibleEvent *event)
 {
     QObject *object = event->object();
     if (event->type() == QAccessible::TextCaretMoved && object && object != focusTold &&
-        object == QApplication::focusWidget()) {
-        caretHeld = object;
-        heldPosition = static_cast<QAccessibleTextCursorEvent *>(event)->cursorPosition();
+        object == QApplication::focusWidget())
         return;
-    }
-    pass(event);
-    if (event->type() != QAccessible::Focus)
-        return;
-    focusTold = object;
-    if (caretHeld && caretHeld == object) {
-        QAccessibleTextCursorEvent caret(object, heldPosition);
-        pass(&caret);
-    }
-    caretHeld = nullptr;
+    if (event->type() == QAccessible::Focus)
+        focusTold = object;
+    QAccessible::installUpdateHandler(nullptr); // Qt's own: the platform bridge
+    QAccessible::updateAccessibility(event);
+    QAccessible::installUpdateHandler(focusBeforeCaret);
 }
 } // namespace
 

@@ -11,8 +11,8 @@ namespace Accessibility {
 
 // Installs, once, what the program's own widgets need: the apparatus is a
 // picture, a locked box is text, an announcement and the about window are
-// notifications; and a box's caret event waits for its focus event, since
-// Orca drops the name of a box whose caret moves before it takes the focus.
+// notifications; and a box's caret event that comes before its focus event is
+// dropped, since Orca would then not name the box.
 void install();
 
 } // namespace Accessibility
