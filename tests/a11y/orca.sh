@@ -44,10 +44,10 @@ speech-dispatcher -t 0 >"$work/speechd.out" 2>&1 &
 # A Russian keyboard, as the student's: the access keys are Cyrillic letters.
 setxkbmap ru
 step=0
-# expect TEXT...: each TEXT is spoken within 10 s of the step's keys.
+# expect TEXT...: each TEXT is spoken within 20 s of the step's keys.
 expect() {
   for text in "$@"; do
-    for _ in $(seq 100); do
+    for _ in $(seq 200); do
       tail -c +"$from" "$speech" | grep -qF -- "$text" && continue 2
       sleep 0.1
     done
@@ -56,9 +56,9 @@ expect() {
     exit 1
   done
 }
-# expect_changes TEXT N: N different utterances with TEXT within 10 s.
+# expect_changes TEXT N: N different utterances with TEXT within 20 s.
 expect_changes() {
-  for _ in $(seq 100); do
+  for _ in $(seq 200); do
     [ "$(tail -c +"$from" "$speech" | grep -F -- "$1" | sort -u | wc -l)" -ge "$2" ] && return
     sleep 0.1
   done
