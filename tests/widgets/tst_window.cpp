@@ -184,12 +184,16 @@ void TestWindow::pictures()
             if (n == 7 && flowing) { // the screen shows six steps
                 shown = onScreen(&window);
                 window.close();
-            } else if (n == 7) { // the tap closed, the water lowered: no stream, no stale top
-                m_program->form().Command3_Click();
-                m_program->form().Command9_Click();
-                QTimer::singleShot(100, &window, [&] {
-                    shown = onScreen(&window);
-                    window.close();
+            } else if (n == 6 && !flowing) {
+                // After six steps the student closes the tap and drains the
+                // water: no stream, no stale column top.
+                QTimer::singleShot(0, &window, [&] {
+                    click("Command3");
+                    click("Command9");
+                    QTimer::singleShot(100, &window, [&] {
+                        shown = onScreen(&window);
+                        window.close();
+                    });
                 });
             }
         };
@@ -504,6 +508,8 @@ void TestWindow::darkScheme()
                                 {QPalette::Button, QColor(0x40, 0x40, 0x40)},
                                 {QPalette::ButtonText, QColor(Qt::white)}})
         dark.setColor(role, colour);
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        dark.setColor(QPalette::Disabled, role, QColor(0x80, 0x80, 0x80)); // as dark schemes do
     QApplication::setPalette(dark);
     start();
     const QImage view = onScreen(m_program->mainWindow().apparatus());
