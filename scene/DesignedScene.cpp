@@ -121,11 +121,12 @@ Element tubeLabel(const char *name, const char16_t *caption, float left, float t
 // The number beside major mark `mark` of a scale: 0 and 5 dark red.
 Element scaleNumber(const char *name, int mark, float left)
 {
-    constexpr float markZeroTop = 3720; // twips: the number stands 120 above its mark
-    Element e = label(name, left, markZeroTop - Geometry::division * mark);
+    constexpr float aboveItsMark = 120; // twips
+    Element e = label(name, left, Geometry::markZeroY - aboveItsMark - Geometry::division * mark);
     e.index = mark;
     e.caption = QString::number(mark);
-    e.fore = (mark == 0 || mark == 5) ? Colours::darkRed : Colour::buttonText();
+    const bool end = mark == 0 || mark == Scene::scaleMarks - 1;
+    e.fore = end ? Colours::darkRed : Colour::buttonText();
     e.font = {QStringLiteral("Times New Roman"), 8.25, true};
     return e;
 }

@@ -16,6 +16,8 @@ class Scene
 {
 public:
     static constexpr int scaleMarks = 6; // scale numbers 0..5 beside each tube
+    // The main window's client area, which the scene fills.
+    static constexpr float width = 7965, height = 6210; // twips
 
     Scene(); // the designed start state
 

@@ -35,9 +35,10 @@ for page in talven talven-scenario; do
 done
 man -L ru -w talven | grep -q '/ru/man1/' || { echo "talven(1) has no Russian page"; exit 1; }
 printf 'pick Плазма\ndump\n' | talven-scenario | grep -q '"Combo1":"Плазма"'
-for size in 32x32 48x48 64x64 128x128 scalable; do
-  ls /usr/share/icons/hicolor/$size/apps/talven.* >/dev/null
+for size in $(ls build/release/app/icons); do # the sizes the build rendered
+  ls /usr/share/icons/hicolor/${size}x$size/apps/talven.png >/dev/null
 done
+ls /usr/share/icons/hicolor/scalable/apps/talven.svg >/dev/null
 
 # Started offscreen, talven must still be running when it is stopped.
 status=0

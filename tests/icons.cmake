@@ -1,8 +1,11 @@
 # SPDX-FileCopyrightText: 2026 Talven developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# Fails unless ICONS/N/talven.png is a PNG of N x N pixels for every size.
-foreach(size IN ITEMS 32 48 64 128)
+# Fails unless ICONS/N/talven.png is a PNG of N x N pixels for every N of SIZES.
+if(NOT SIZES)
+    message(FATAL_ERROR "no icon sizes given")
+endif()
+foreach(size IN LISTS SIZES)
     set(png ${ICONS}/${size}/talven.png)
     file(READ ${png} header LIMIT 24 HEX)
     # The PNG signature, then the IHDR chunk: width and height, 4 bytes each.

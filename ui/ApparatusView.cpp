@@ -110,7 +110,7 @@ QSizeF ApparatusView::LabelFont::sizeOf(const QString &caption)
 
 QSize ApparatusView::sizeHint() const
 {
-    return {531, 414}; // the main window's client area, 7965 x 6210 twips
+    return (QSizeF(Scene::width, Scene::height) / twipsPerPixel).toSize();
 }
 
 QColor ApparatusView::resolve(Colour colour) const

@@ -58,8 +58,8 @@ MainWindow::MainWindow(Form1 &form, QWidget *parent)
     m_apparatus = new ApparatusView(form.state().scene, m_ui->centralwidget);
     m_apparatus->setGeometry(QRect(QPoint(0, 0), m_apparatus->sizeHint()));
     m_apparatus->lower();
-    m_ui->centralwidget->setFixedSize(m_apparatus->sizeHint()); // 7965 x 6210 twips
-    QWidget::setTabOrder(m_ui->Command2, m_apparatus);          // after the designed tab stops
+    m_ui->centralwidget->setFixedSize(m_apparatus->sizeHint());
+    QWidget::setTabOrder(m_ui->Command2, m_apparatus); // after the designed tab stops
     m_apparatus->setFocusArea(
         QRect(0, 0, std::min(m_ui->Frame1->x(), m_ui->Frame3->x()), m_apparatus->height()));
     layout()->setSizeConstraint(QLayout::SetFixedSize);

@@ -3,11 +3,12 @@
 
 #include "ui/TableWindow.h"
 
+#include "scene/Colour.h"
 #include "ui/Fonts.h"
 #include "ui_TableWindow.h"
 
 namespace {
-const QColor darkGrey(64, 64, 64); // 0x00404040
+const QColor darkGrey(Colours::darkGrey.red(), Colours::darkGrey.green(), Colours::darkGrey.blue());
 }
 
 TableWindow::TableWindow(const QWidget &mainWindow, QWidget *parent)

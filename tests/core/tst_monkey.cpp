@@ -5,6 +5,8 @@
 // promises checked before every action and tick. A failing run prints its
 // seed and the shortest script found that still fails, for talven-scenario.
 #include "measure/NumberText.h"
+#include "scene/Geometry.h"
+#include "sim/Apparatus.h"
 #include "tests/Session.h"
 
 #include <QRandomGenerator>
@@ -45,9 +47,15 @@ bool columnsInTheirTubes(const Form1 &form)
     const auto within = [](const Element &e, float lowest, float highest, float bottom) {
         return e.height >= lowest && e.height < highest && std::abs(e.bottom() - bottom) < 0.01f;
     };
-    // The water's last whole step may leave 5 twips; a fill is refused from 3200.
-    return within(scene.voda1(), 5, 3400, 3855) && within(scene.voda2(), 15, 3400, 3855) &&
-           within(scene.strui3(), 105, 1306, 6105);
+    using namespace Geometry;
+    constexpr float floor = emptyColumnTop + emptyColumnHeight,
+                    vessel = collectedStartTop + collectedStartHeight;
+    constexpr float waterLeast = 5; // levels go by tens from 15: a whole step from 35
+    constexpr float most =
+        Apparatus::fillLimit + Apparatus::fillStep; // a fill is refused from 3200
+    return within(scene.voda1(), waterLeast, most, floor) &&
+           within(scene.voda2(), emptyColumnHeight, most, floor) &&
+           within(scene.strui3(), collectedStartHeight, Apparatus::collectedDrainLimit + 1, vessel);
 }
 
 bool streamsOnlyWhileFlowing(const Form1 &form)
