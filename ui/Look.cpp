@@ -71,6 +71,7 @@ public:
         // side; a one-pixel border filled inside the edge stays whole at any
         // scale. The view's white ground is painted here, within it, as its
         // viewport would cover the border.
+        // Fusion's outline colour (QFusionStylePrivate::outline in Qt 6.4).
         const QColor outline = option->palette.window().color().darker(140).lighter(108);
         painter->fillRect(option->rect, outline);
         painter->fillRect(option->rect.marginsRemoved(QMargins(1, 1, 1, 1)),
@@ -88,7 +89,11 @@ private:
     // Fusion draws a group box's frame from its own picture, which it loads
     // by file name; finding the format of a named file loads every image
     // format plugin, a tenth of the program's start. The build embeds the
-    // picture decoded, and the frame is drawn from it as Fusion draws it.
+    // picture decoded, and the frame is drawn from it as Qt 6.4's
+    // QFusionStyle::drawPrimitive(PE_FrameGroupBox) draws it: the picture at
+    // fusionGroupBoxFrame stretched with qDrawBorderPixmap and margins of 6,
+    // from 3 pixels below the title. tst_window compares the two drawings, so
+    // a Qt that draws otherwise fails the tests.
     const QPixmap m_groupBoxFrame = // null without the embedded picture: Fusion draws
         QPixmap::fromImage(Drawings::embedded(QString(fusionGroupBoxFrame)));
 

@@ -25,6 +25,7 @@
 #include <QPaintEvent>
 #include <QProcess>
 #include <QPushButton>
+#include <QStyleFactory>
 #include <QTimer>
 #include <QWindow>
 #include <QtMath>
@@ -76,6 +77,7 @@ private slots:
     void apparatusTakesTheFocus();
     void refusalIsSeen();
     void darkScheme();
+    void groupBoxFrameAsFusionDraws();
     void screenReader();
     void tickWaitServesOnlyTheWindowSystem();
     void resultsList();
@@ -495,6 +497,23 @@ void TestWindow::refusalIsSeen()
     QTRY_VERIFY(!ringed(ll)); // a moment, not for ever
     click("Command1");
     QTRY_VERIFY(ringed(open));
+}
+
+// The frames drawn from the embedded picture are Fusion's own frames.
+void TestWindow::groupBoxFrameAsFusionDraws()
+{
+    QVERIFY(!Drawings::embedded(
+                 QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png"))
+                 .isNull());
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("fusion")));
+    const auto drawn = [](QStyle *style) {
+        QGroupBox frame(QStringLiteral("Левый сосуд"));
+        if (style)
+            frame.setStyle(style);
+        frame.resize(190, 120);
+        return frame.grab().toImage();
+    };
+    QCOMPARE(drawn(nullptr), drawn(fusion.get()));
 }
 
 // Under a dark scheme the apparatus stays glassware on a light bench.
