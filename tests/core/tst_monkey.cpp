@@ -50,20 +50,12 @@ bool columnsInTheirTubes(const Form1 &form)
     using namespace Geometry;
     constexpr float floor = emptyColumnTop + emptyColumnHeight,
                     vessel = collectedStartTop + collectedStartHeight;
-    constexpr float waterLeast = 5; // levels go by tens from 15: a whole step from 35
-    constexpr float most =
-        Apparatus::fillLimit + Apparatus::fillStep; // a fill is refused from 3200
-    return within(scene.voda1(), waterLeast, most, floor) &&
+    // Water levels go by tens from 15, and a whole step from 35 leaves 5; a
+    // fill is refused from 3200.
+    constexpr float most = Apparatus::fillLimit + Apparatus::fillStep;
+    return within(scene.voda1(), 5, most, floor) &&
            within(scene.voda2(), emptyColumnHeight, most, floor) &&
            within(scene.strui3(), collectedStartHeight, Apparatus::collectedDrainLimit + 1, vessel);
-}
-
-bool streamsOnlyWhileFlowing(const Form1 &form)
-{
-    const Form1State &s = form.state();
-    const bool flowing = form.invocations() > 0;
-    return (!s.scene.strui1().visible || (flowing && s.Command3Enabled)) &&
-           (!s.scene.strui2().visible || flowing);
 }
 
 bool listReadsBackWithItsMean(const Form1 &form)
@@ -84,7 +76,11 @@ const Promise promises[] = {
     {"the tap is open or closed, never both",
      [](const Form1 &f) { return f.state().Command1Enabled != f.state().Command3Enabled; }},
     {"a stream shows only while the liquid flows, the water's only with the tap open",
-     streamsOnlyWhileFlowing},
+     [](const Form1 &f) {
+         const bool flowing = f.invocations() > 0, open = f.state().Command3Enabled;
+         return (!f.state().scene.strui1().visible || (flowing && open)) &&
+                (!f.state().scene.strui2().visible || flowing);
+     }},
     {"the shown list's items read back and sred1 is their mean", listReadsBackWithItsMean},
     {"the heading names the chosen liquid", // every pick here names a liquid
      [](const Form1 &f) {
