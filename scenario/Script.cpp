@@ -29,10 +29,8 @@ constexpr Keyword plain[] = {
 
 // Lines whose argument is the rest of the line after one blank.
 constexpr Keyword withText[] = {
-    {"pick", Action::Kind::Pick},
-    {"type", Action::Kind::Type},
-    {"lo", Action::Kind::Lo},
-    {"ll", Action::Kind::Ll},
+    {"pick", Action::Kind::Pick}, {"type", Action::Kind::Type},     {"lo", Action::Kind::Lo},
+    {"ll", Action::Kind::Ll},     {"expect", Action::Kind::Expect},
 };
 
 constexpr long maxTicks = 1'000'000'000;

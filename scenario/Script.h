@@ -24,11 +24,12 @@ struct Action {
         Reverse,    // reverse: menu "Реверс шкалы"
         Tick,       // tick [N]: N tick waits elapse
         Dump,       // dump: print the state
+        Expect,     // expect PATH JSON: a value of the state, as dump would print it
         Unknown,    // anything else: stops the driver when reached
     };
 
     Kind kind = Kind::Unknown;
-    QString argument; // Pick, Type, Lo, Ll: the rest of the line after one blank
+    QString argument; // Pick, Type, Lo, Ll, Expect: the rest of the line after one blank
     long ticks = 0;   // Tick
     int line = 0;     // 1-based line number in the script
     QString text;     // the line as written

@@ -6,6 +6,10 @@
 #include "scenario/Dump.h"
 #include "sim/Form1.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
 namespace {
 // Empties a reading box, then types `keys` into it one by one through its key filter.
 void typeReading(Form1 &form, bool lo, const QString &keys)
@@ -18,12 +22,40 @@ void typeReading(Form1 &form, bool lo, const QString &keys)
         lo ? form.setLoText(text) : form.setLlText(text);
     }
 }
+// `expect PATH JSON`: PATH names a value of the dump, its keys and list
+// indexes joined by dots (voda2.top, List1.4.0); JSON is what it must be.
+void checkExpectation(const Action &action, const Form1 &form)
+{
+    const qsizetype blank = action.argument.indexOf(u' ');
+    const QString path = action.argument.left(blank);
+    const QString wanted = blank < 0 ? QString() : action.argument.mid(blank + 1);
+    QJsonValue value = QJsonDocument::fromJson(dumpState(form)).object();
+    for (const QString &step : path.split(u'.')) {
+        bool isIndex = false;
+        const int index = step.toInt(&isIndex);
+        value = isIndex ? value.toArray().at(index) : value.toObject().value(step);
+    }
+    const QJsonArray parsed = QJsonDocument::fromJson('[' + wanted.toUtf8() + ']').array();
+    if (parsed.size() == 1 && parsed.at(0) == value)
+        return;
+    const QByteArray found = QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact);
+    throw UnmetExpectation(action.line, path, wanted,
+                           QString::fromUtf8(found.mid(1, found.size() - 2)));
+}
 } // namespace
 
-UnknownLine::UnknownLine(int line, const QString &text)
-    : std::runtime_error(
-          QStringLiteral("line %1: unknown line: %2").arg(line).arg(text).toStdString()),
+ScriptError::ScriptError(int line, const QString &message)
+    : std::runtime_error(QStringLiteral("line %1: %2").arg(line).arg(message).toStdString()),
       line(line)
+{}
+
+UnknownLine::UnknownLine(int line, const QString &text)
+    : ScriptError(line, QStringLiteral("unknown line: ") + text)
+{}
+
+UnmetExpectation::UnmetExpectation(int line, const QString &path, const QString &wanted,
+                                   const QString &found)
+    : ScriptError(line, QStringLiteral("expected %1 %2, found %3").arg(path, wanted, found))
 {}
 
 ScriptedHost::ScriptedHost(std::vector<Action> script, DumpSink sink)
@@ -161,6 +193,9 @@ void ScriptedHost::dispatch(const Action &action)
     case Action::Kind::Dump:
         if (m_sink)
             m_sink(dumpState(form));
+        break;
+    case Action::Kind::Expect:
+        checkExpectation(action, form);
         break;
     case Action::Kind::Tick:
         break;

@@ -13,10 +13,18 @@
 
 class Form1;
 
-// A line the driver does not know, reached while playing.
-struct UnknownLine : std::runtime_error {
-    UnknownLine(int line, const QString &text);
+// A line that stops the driver, with its number.
+struct ScriptError : std::runtime_error {
+    ScriptError(int line, const QString &message);
     int line;
+};
+// A line the driver does not know, reached while playing.
+struct UnknownLine : ScriptError {
+    UnknownLine(int line, const QString &text);
+};
+// An `expect` line whose value the state does not have.
+struct UnmetExpectation : ScriptError {
+    UnmetExpectation(int line, const QString &path, const QString &wanted, const QString &found);
 };
 
 // Plays a script against the core with a simulated clock. Events are
@@ -42,7 +50,7 @@ public:
 
     explicit ScriptedHost(std::vector<Action> script, DumpSink sink = {});
 
-    // Plays the whole script; throws UnknownLine.
+    // Plays the whole script; throws UnknownLine and UnmetExpectation.
     void play(Form1 &form);
 
     // Called before every action and tick, and at the end.

@@ -33,10 +33,10 @@ int main(int argc, char *argv[])
     form.Form_Load();
     try {
         host.play(form);
-    } catch (const UnknownLine &error) {
+    } catch (const ScriptError &error) {
         std::fflush(stdout);
         std::fprintf(stderr, "talven-scenario: %s\n", error.what());
-        return 2;
+        return dynamic_cast<const UnmetExpectation *>(&error) ? 1 : 2;
     }
     return 0;
 }

@@ -23,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     form.Form_Load();
     try {
         host.play(form);
-    } catch (const UnknownLine &) {
+    } catch (const ScriptError &) {
     }
     return 0;
 }
