@@ -5,6 +5,7 @@
 
 #include "app/Centring.h"
 #include "ui/Accessibility.h"
+#include "ui/Drawings.h"
 #include "ui/Look.h"
 
 #include "app/DestroyWatch.h"
@@ -13,6 +14,8 @@
 
 Program::Program(FlowHost &host, const QLocale &locale) : m_form(host, locale)
 {
+    // The drawings that app/CMakeLists.txt has the build decode and embed.
+    Drawings::useEmbedded(QStringLiteral(":/drawings.bin"));
     Look::applyToApplication();
     Accessibility::install();
     m_window = std::make_unique<MainWindow>(m_form);

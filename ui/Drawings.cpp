@@ -16,13 +16,17 @@ struct Embedded {
     QImage image;
 };
 
+QString embeddedResource; // none until the program names it
+
 // The build's images, read once and used in place: each as file name, size,
 // padding and pixel rows that start on a four-byte boundary.
 const std::vector<Embedded> &embeddedImages()
 {
     static const std::vector<Embedded> images = [] {
         std::vector<Embedded> read;
-        const QResource resource(QStringLiteral(":/drawings.bin"));
+        if (embeddedResource.isEmpty())
+            return read;
+        const QResource resource(embeddedResource);
         if (resource.compressionAlgorithm() != QResource::NoCompression)
             return read; // a missing resource reads as no data
         const uchar *data = resource.data();
@@ -50,6 +54,11 @@ const std::vector<Embedded> &embeddedImages()
 }
 
 } // namespace
+
+void Drawings::useEmbedded(const QString &resource)
+{
+    embeddedResource = resource;
+}
 
 // Through QtSvg's image plugin, which the program loads only when it renders
 // a drawing: linking QtSvg would load it at every start.
