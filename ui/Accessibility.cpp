@@ -72,22 +72,15 @@ void Accessibility::install()
 
 Announcer::Announcer(QWidget *parent) : QWidget(parent)
 {
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-    setFocusPolicy(Qt::NoFocus);
-    setGeometry(0, 0, 1, 1);
-    lower();
-    hide();
-    m_shown.setSingleShot(true);
-    m_shown.setInterval(1000); // ms
-    connect(&m_shown, &QTimer::timeout, this, &QWidget::hide);
+    hide(); // until there is something to say
 }
 
-// A screen reader speaks a notification as it shows.
+// A screen reader speaks a notification as it shows. It stays, behind the
+// apparatus, until the next.
 void Announcer::announce(const QString &message)
 {
     setAccessibleName(message);
     hide();
     show();
-    lower(); // behind the apparatus
-    m_shown.start();
+    lower();
 }

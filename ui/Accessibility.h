@@ -3,7 +3,6 @@
 
 #pragma once
 
-#include <QTimer>
 #include <QWidget>
 
 // How a screen reader meets the program.
@@ -18,7 +17,7 @@ void install();
 } // namespace Accessibility
 
 // Says a message through the screen reader without moving the focus: a
-// notification that shows for a moment, out of sight under the apparatus.
+// notification that shows, out of sight under the apparatus.
 class Announcer : public QWidget
 {
     Q_OBJECT
@@ -26,7 +25,4 @@ public:
     explicit Announcer(QWidget *parent);
 
     void announce(const QString &message);
-
-private:
-    QTimer m_shown;
 };
