@@ -40,10 +40,10 @@ void WindowSystemWait::until(Moment moment)
     constexpr milliseconds pause(5);
     if (m_timer >= 0) { // steady_clock is CLOCK_MONOTONIC
         const nanoseconds at = std::max(moment.time_since_epoch(), nanoseconds(1));
-        itimerspec spec{};
-        spec.it_value.tv_sec = time_t(duration_cast<seconds>(at).count());
-        spec.it_value.tv_nsec = long((at % seconds(1)).count());
-        timerfd_settime(m_timer, TFD_TIMER_ABSTIME, &spec, nullptr);
+        itimerspec alarm{};
+        alarm.it_value.tv_sec = time_t(duration_cast<seconds>(at).count());
+        alarm.it_value.tv_nsec = long((at % seconds(1)).count());
+        timerfd_settime(m_timer, TFD_TIMER_ABSTIME, &alarm, nullptr);
     }
     QAbstractEventDispatcher *dispatcher = QAbstractEventDispatcher::instance();
     while (steady_clock::now() < moment) {
