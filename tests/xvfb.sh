@@ -7,6 +7,7 @@
 # openbox window manager, with --a11y on a D-Bus session with the
 # accessibility bus a screen reader listens on. Needs no display of the user's.
 set -euo pipefail
+source "$(dirname "$0")/lib.sh"
 wm=false a11y=false
 while true; do
   case "${1:-}" in
@@ -16,13 +17,7 @@ while true; do
   esac
 done
 
-work=$(mktemp -d)
-cleanup() {
-  kill $(jobs -p) 2>/dev/null || true
-  wait 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
+scratch
 
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
@@ -33,11 +28,7 @@ unset WAYLAND_DISPLAY
 if $wm; then
   HOME="$work" openbox --sm-disable >"$work/openbox.log" 2>&1 &
   export TALVEN_TEST_WM_PID=$! # a test may stop it to play a slow window manager
-  # Ready once it announces what it supports: the tests activate windows.
-  for _ in $(seq 200); do
-    xprop -root _NET_SUPPORTED 2>/dev/null | grep -q '_NET_ACTIVE_WINDOW' && break
-    sleep 0.05
-  done
+  await_window_manager
 fi
 if $a11y; then
   # The accessibility bus must be running, not merely activatable, for Qt's

@@ -6,14 +6,9 @@
 # screen reader speaking through speech-dispatcher into a log. Runs inside
 # tests/xvfb.sh --wm --a11y; every step names what Orca must say.
 set -euo pipefail
+source "$(dirname "$0")/../lib.sh"
 talven=$1
-work=$(mktemp -d)
-cleanup() {
-  kill $(jobs -p) 2>/dev/null || true
-  wait 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
+scratch
 
 # Nothing of the user's is read or written.
 export HOME=$work/home XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data \

@@ -6,34 +6,19 @@
 # the liquid flows; the whole window must then lie on the screen. Xvfb cannot
 # change its size, so this runs on an X server of its own that can (Xvnc).
 set -euo pipefail
-work=$(mktemp -d)
-cleanup() {
-  kill $(jobs -p) 2>/dev/null || true
-  wait 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
+source "$(dirname "$0")/../lib.sh"
+scratch
 Xvnc -displayfd 3 -geometry 1920x1200 -depth 24 -SecurityTypes None -rfbport -1 -nolisten tcp \
   3>"$work/display" 2>"$work/xvnc.log" &
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
 [ -s "$work/display" ] || { cat "$work/xvnc.log"; echo "FAIL: Xvnc did not start"; exit 1; }
 export DISPLAY=":$(head -n 1 "$work/display")" QT_QPA_PLATFORM=xcb
 HOME="$work" openbox --sm-disable >"$work/openbox.log" 2>&1 &
-for _ in $(seq 200); do
-  xprop -root _NET_SUPPORTED 2>/dev/null | grep -q _NET_ACTIVE_WINDOW && break
-  sleep 0.05
-done
+await_window_manager
 
 "$1" &
-window=
-for _ in $(seq 100); do
-  window=$(xdotool search --name '^Тальвен' 2>/dev/null | head -n 1 || true)
-  [ -n "$window" ] && break
-  sleep 0.1
-done
-[ -n "$window" ] || { echo "FAIL: no window"; exit 1; }
-# From "Открыть кран": back to the water's "Больше", fill, on to the tap, open.
-xdotool windowactivate --sync "$window" key --delay 50 shift+Tab space Tab Return
+await_talven_window
+start_flowing
 xrandr -s 800x600
 inside=false
 for _ in $(seq 50); do

@@ -7,14 +7,9 @@
 # the user. It must come up through XWayland, and a maximise request from the
 # window manager must not end it.
 set -euo pipefail
-work=$(mktemp -d)
+source "$(dirname "$0")/../lib.sh"
+scratch
 chmod 700 "$work"
-cleanup() {
-  kill $(jobs -p) 2>/dev/null || true
-  wait 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
 export XDG_RUNTIME_DIR=$work XDG_SESSION_TYPE=wayland WAYLAND_DISPLAY=talven-test
 unset DISPLAY QT_QPA_PLATFORM
 weston --backend=headless-backend.so --socket="$WAYLAND_DISPLAY" --xwayland --idle-time=0 \
@@ -29,13 +24,7 @@ export DISPLAY=$display
 
 "$1" &
 talven=$!
-window=
-for _ in $(seq 150); do
-  window=$(xdotool search --name '^Тальвен' 2>/dev/null | head -n 1 || true)
-  [ -n "$window" ] && break
-  sleep 0.1
-done
-[ -n "$window" ] || { echo "FAIL: no window on XWayland"; exit 1; }
+await_talven_window # on XWayland
 wmctrl -i -r "$window" -b add,maximized_vert,maximized_horz
 sleep 1
 kill -0 $talven 2>/dev/null || { echo "FAIL: Talven ended on a maximise request"; exit 1; }

@@ -6,20 +6,14 @@
 # while the liquid flows; Talven must end with status 0, as on a close. The
 # window's class names the desktop entry.
 set -euo pipefail
+source "$(dirname "$0")/../lib.sh"
 "$1" &
 talven=$!
-window=
-for _ in $(seq 100); do
-  window=$(xdotool search --name '^Тальвен' 2>/dev/null | head -n 1 || true)
-  [ -n "$window" ] && break
-  sleep 0.1
-done
-[ -n "$window" ] || { echo "FAIL: no window"; kill $talven; exit 1; }
+await_talven_window
 # Docks and task bars find talven.desktop by the window's class.
 class=$(xprop -id "$window" WM_CLASS)
 [ "$class" = 'WM_CLASS(STRING) = "talven", "talven"' ] || { echo "FAIL: $class"; kill $talven; exit 1; }
-# From "Открыть кран": back to the water's "Больше", fill, on to the tap, open.
-xdotool windowactivate --sync "$window" key --delay 50 shift+Tab space Tab Return
+start_flowing
 sleep 0.5
 xdotool windowclose "$window"
 if ! timeout 10 tail --pid=$talven -f /dev/null; then

@@ -1,0 +1,36 @@
+# SPDX-FileCopyrightText: 2026 Talven developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
+# What the tests' shell scripts share; sourced, not run.
+
+# A scratch folder in $work, removed with every background job at exit.
+scratch() {
+  work=$(mktemp -d)
+  trap 'kill $(jobs -p) 2>/dev/null || true; wait 2>/dev/null || true; rm -rf "$work"' EXIT
+}
+
+# Waits until the window manager announces what it supports: tests activate windows.
+await_window_manager() {
+  for _ in $(seq 200); do
+    xprop -root _NET_SUPPORTED 2>/dev/null | grep -q _NET_ACTIVE_WINDOW && return
+    sleep 0.05
+  done
+}
+
+# Sets $window to Talven's main window, waiting up to 15 s; fails the test without one.
+await_talven_window() {
+  window=
+  for _ in $(seq 150); do
+    window=$(xdotool search --name '^Тальвен' 2>/dev/null | head -n 1 || true)
+    [ -n "$window" ] && return
+    sleep 0.1
+  done
+  echo "FAIL: no window"
+  exit 1
+}
+
+# From "Открыть кран", by keys: back past the apparatus to the water's
+# "Больше", fill, on to the tap and open it; the liquid flows.
+start_flowing() {
+  xdotool windowactivate --sync "$window" key --delay 50 shift+Tab shift+Tab space Tab Tab Return
+}
