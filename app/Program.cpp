@@ -5,18 +5,22 @@
 
 #include "app/Centring.h"
 #include "ui/Accessibility.h"
+#include "ui/DesktopStyle.h"
 #include "ui/Drawings.h"
-#include "ui/Look.h"
+#include "ui/Fonts.h"
 
 #include "app/DestroyWatch.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 
 Program::Program(FlowHost &host, const QLocale &locale) : m_form(host, locale)
 {
     // The drawings that app/CMakeLists.txt has the build decode and embed.
     Drawings::useEmbedded(QStringLiteral(":/drawings.bin"));
-    Look::applyToApplication();
+    // The designed font (MS Sans Serif 8.25 pt, through its stand-in) for
+    // every window, menu and tool tip, so that no other family is ever loaded.
+    QApplication::setFont(Fonts::font(QStringLiteral("MS Sans Serif"), 8.25));
+    DesktopStyle::install();
     Accessibility::install();
     m_window = std::make_unique<MainWindow>(m_form);
     QObject::connect(m_window.get(), &MainWindow::aboutRequested, [this] { showAbout(); });

@@ -4,7 +4,7 @@
 // talven-render-drawings FILE: writes the pictures the main window shows at
 // start at 100 %, decoded, for the program to embed; run by the build.
 #include "ui/Drawings.h"
-#include "ui/MainWindow.h"
+#include "ui/StartDrawings.h"
 
 #include <QApplication>
 #include <QFile>
@@ -15,7 +15,7 @@ int main(int argc, char *argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);        // Fusion's pictures are resources of QtWidgets
     QFile out(app.arguments().value(1)); // without a FILE, nothing opens
-    const QByteArray drawings = Drawings::encode(MainWindow::drawingsAtStart());
+    const QByteArray drawings = Drawings::encode(StartDrawings::list());
     return out.open(QIODevice::WriteOnly) && out.write(drawings) == drawings.size() ? EXIT_SUCCESS
                                                                                     : EXIT_FAILURE;
 }

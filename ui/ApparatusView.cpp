@@ -4,8 +4,8 @@
 #include "ui/ApparatusView.h"
 
 #include "scene/Scene.h"
+#include "ui/DesktopStyle.h"
 #include "ui/Fonts.h"
-#include "ui/Look.h"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -152,7 +152,7 @@ void ApparatusView::paintEvent(QPaintEvent *event)
         }
     }
     if (hasFocus())
-        Look::drawFocusOutline(painter, m_focusArea, palette().color(QPalette::Highlight));
+        DesktopStyle::drawFocusOutline(painter, m_focusArea, palette().color(QPalette::Highlight));
 }
 
 // The fill covers the box; a border of width w lies inside it. A box too

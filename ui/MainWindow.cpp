@@ -10,7 +10,7 @@
 #include "ui/ApparatusView.h"
 #include "ui/Flash.h"
 #include "ui/Fonts.h"
-#include "ui/Look.h"
+#include "ui/StartDrawings.h"
 #include "ui_MainWindow.h"
 
 #include <QApplication>
@@ -22,30 +22,6 @@
 #include <QTimer>
 #include <utility>
 
-namespace {
-// The watering can, in the sizes a window manager asks for.
-const QString iconFile = QStringLiteral(":/art/talven.svg");
-constexpr int iconSizes[] = {16, 32, 48, 64};
-
-QIcon programIcon()
-{
-    QIcon icon;
-    for (int size : iconSizes)
-        icon.addPixmap(QPixmap::fromImage(Drawings::image(iconFile, QSize(size, size))));
-    return icon;
-}
-} // namespace
-
-std::vector<Drawings::Order> MainWindow::drawingsAtStart()
-{
-    std::vector<Drawings::Order> drawings = ApparatusView::drawingsOf(Scene(), 1);
-    for (int size : iconSizes)
-        drawings.push_back({iconFile, QSize(size, size)});
-    const std::vector<Drawings::Order> look = Look::drawingsAtStart();
-    drawings.insert(drawings.end(), look.begin(), look.end());
-    return drawings;
-}
-
 MainWindow::MainWindow(Form1 &form, QWidget *parent)
     : QMainWindow(parent), m_form(form), m_ui(std::make_unique<Ui::MainWindow>())
 {
@@ -53,7 +29,7 @@ MainWindow::MainWindow(Form1 &form, QWidget *parent)
     // A fixed window: minimise and close, no maximise.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setWindowIcon(programIcon());
+    setWindowIcon(StartDrawings::programIcon());
 
     m_apparatus = new ApparatusView(form.state().scene, m_ui->centralwidget);
     m_apparatus->setGeometry(QRect(QPoint(0, 0), m_apparatus->sizeHint()));
@@ -113,7 +89,7 @@ void MainWindow::setUpLook()
         for (QWidget *control : frame->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
             control->setPalette(controls);
     }
-    // The list's white ground is painted with its border (Look): at 125 and
+    // The list's white ground is painted with its border (DesktopStyle): at 125 and
     // 150 % the viewport, rounded to whole pixels, would cover the border.
     m_ui->List1->viewport()->setAutoFillBackground(false);
 }

@@ -30,9 +30,6 @@ public:
 
     ApparatusView *apparatus() const { return m_apparatus; }
 
-    // What the window shows at start at 100 %, for the build to embed.
-    static std::vector<Drawings::Order> drawingsAtStart();
-
     // Focuses "Открыть кран", or "Закрыть кран" while the tap is open.
     void focusTap();
 

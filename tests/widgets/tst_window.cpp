@@ -8,6 +8,7 @@
 #include "ui/ApparatusView.h"
 #include "ui/Drawings.h"
 #include "ui/Flash.h"
+#include "ui/StartDrawings.h"
 #include "ui/TableWindow.h"
 
 #include <QAccessible>
@@ -149,7 +150,7 @@ void TestWindow::startsFromEmbeddedDrawings()
     QFile maps(QStringLiteral("/proc/self/maps"));
     QVERIFY(maps.open(QIODevice::ReadOnly));
     QVERIFY(!maps.readAll().contains("/imageformats/"));
-    for (const Drawings::Order &order : MainWindow::drawingsAtStart()) {
+    for (const Drawings::Order &order : StartDrawings::list()) {
         const QImage embedded = Drawings::embedded(order.file, order.pixels);
         QVERIFY2(!embedded.isNull(), qPrintable(order.file));
         const QImage made = order.pixels.isEmpty() ? QImage(order.file)

@@ -1,9 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Talven developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/Look.h"
-
-#include "ui/Fonts.h"
+#include "ui/DesktopStyle.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -18,7 +16,7 @@ constexpr QLatin1String
     fusionGroupBoxFrame(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png");
 
 // The desktop's style with a few changes.
-class DesktopStyle : public QProxyStyle
+class AdjustedStyle : public QProxyStyle
 {
 public:
     // The menu bar asks for its extension button's icon as it is built, and
@@ -40,7 +38,8 @@ public:
     {
         if (element != CE_FocusFrame)
             return QProxyStyle::drawControl(element, option, painter, widget);
-        Look::drawFocusOutline(*painter, option->rect, option->palette.color(QPalette::Highlight));
+        DesktopStyle::drawFocusOutline(*painter, option->rect,
+                                       option->palette.color(QPalette::Highlight));
     }
     // No mask around the outline: a one-pixel mask, rounded at 125 or 150 %,
     // would cut sides off. The frame takes no input and paints only the outline.
@@ -110,14 +109,13 @@ private:
 
 } // namespace
 
-void Look::applyToApplication()
+void DesktopStyle::install()
 {
-    QApplication::setFont(Fonts::font(QStringLiteral("MS Sans Serif"), 8.25));
-    if (!dynamic_cast<DesktopStyle *>(QApplication::style()))
-        QApplication::setStyle(new DesktopStyle);
+    if (!dynamic_cast<AdjustedStyle *>(QApplication::style()))
+        QApplication::setStyle(new AdjustedStyle);
 }
 
-void Look::drawFocusOutline(QPainter &painter, const QRect &r, const QColor &colour)
+void DesktopStyle::drawFocusOutline(QPainter &painter, const QRect &r, const QColor &colour)
 {
     for (const QRect &side :
          {QRect(r.left(), r.top(), r.width(), 1), QRect(r.left(), r.bottom(), r.width(), 1),
@@ -125,7 +123,7 @@ void Look::drawFocusOutline(QPainter &painter, const QRect &r, const QColor &col
         painter.fillRect(side, colour);
 }
 
-std::vector<Drawings::Order> Look::drawingsAtStart()
+std::vector<Drawings::Order> DesktopStyle::drawingsAtStart()
 {
     return {{QString(fusionGroupBoxFrame), {}}};
 }
