@@ -68,8 +68,8 @@ public:
         // Fusion strokes an item view's frame along the widget's edge, half
         // outside it, and at 125 or 150 % the rounding to whole pixels clips a
         // side; a one-pixel border filled inside the edge stays whole at any
-        // scale. The view's white ground is painted here, within it, as its
-        // viewport would cover the border.
+        // scale. The view's white ground is painted here, from the border in to
+        // the viewport.
         // Fusion's outline colour (QFusionStylePrivate::outline in Qt 6.4).
         const QColor outline = option->palette.window().color().darker(140).lighter(108);
         painter->fillRect(option->rect, outline);

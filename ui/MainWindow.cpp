@@ -89,9 +89,6 @@ void MainWindow::setUpLook()
         for (QWidget *control : frame->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
             control->setPalette(controls);
     }
-    // The list's white ground is painted with its border (DesktopStyle): at 125 and
-    // 150 % the viewport, rounded to whole pixels, would cover the border.
-    m_ui->List1->viewport()->setAutoFillBackground(false);
 }
 
 void MainWindow::setUpSelector()
