@@ -95,6 +95,6 @@ keys 0 comma 1 Return # computed: the result and the mean, where the student is
 expect "Результат 4, среднее значение 4"
 keys alt+Cyrillic_er ctrl+a BackSpace Return Return # an empty l0 is refused
 expect "l ноль"
-keys F10 Up Return # "О программе..."
+keys F10 Cyrillic_o # "О программе..." by its access key
 expect "О программе Тальвен" "Авторы"
 echo PASS
