@@ -41,7 +41,7 @@ struct Element {
     // Labels: the box is the caption's size, from left and top.
     QString caption;
     Colour fore = Colour::buttonText();
-    bool opaque = false; // an opaque label fills its box in `back`
+    bool opaque{}; // an opaque label fills its box in `back`
     Colour back = Colour::buttonFace();
     Font font;
 
