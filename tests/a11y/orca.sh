@@ -89,7 +89,10 @@ keys alt+Cyrillic_ze # "Закрыть кран", from the apparatus
 expect "кран закрыт"
 keys alt+Cyrillic_er # to l0
 expect "l ноль"
-keys 0 comma 4 Return # on to l'
+keys 0 comma 4
+keys Home # the caret goes back to the 0, which Orca reads
+expect "0"
+keys Return # on to l'
 expect "l штрих"
 keys 0 comma 1 Return # computed: the result and the mean, where the student is
 expect "Результат 4, среднее значение 4"
