@@ -4,7 +4,6 @@
 #pragma once
 
 #include "sim/Liquids.h"
-#include "ui/Drawings.h"
 
 #include <QMainWindow>
 #include <QTimer>
