@@ -97,6 +97,7 @@ void AboutWindow::Timer1_Timer()
     setCursor(Qt::WaitCursor);
     showPicture();
     m_hold();
+    WindowSystemWait::discardInput(); // keys pressed in the hold would act all at once
     if (m_mainWindow)
         m_mainWindow->setVisible(true);
     close(); // and deleted: the next showing starts afresh

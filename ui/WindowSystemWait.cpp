@@ -4,6 +4,8 @@
 #include "ui/WindowSystemWait.h"
 
 #include <QAbstractEventDispatcher>
+#include <QCoreApplication>
+#include <QEvent>
 #include <algorithm>
 #include <sys/timerfd.h>
 #include <thread>
@@ -54,4 +56,43 @@ void WindowSystemWait::until(Moment moment)
             std::this_thread::sleep_for(
                 std::min<steady_clock::duration>(moment - steady_clock::now(), pause));
     }
+    // The input held back meanwhile waits in the platform's queue, which the
+    // next event processing reads only once the dispatcher has been woken:
+    // without a wake, a window whose picture stands still would never see it.
+    dispatcher->wakeUp();
+}
+
+namespace {
+class InputDrop : public QObject
+{
+public:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        switch (event->type()) {
+        case QEvent::ShortcutOverride:
+            event->accept(); // taken by the focus, so no access key acts either
+            return true;
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::Wheel:
+            return true;
+        case QEvent::Close:
+            return event->spontaneous();
+        default:
+            return false;
+        }
+    }
+};
+} // namespace
+
+void WindowSystemWait::discardInput()
+{
+    InputDrop drop;
+    QCoreApplication::instance()->installEventFilter(&drop);
+    QAbstractEventDispatcher::instance()->wakeUp();
+    QCoreApplication::processEvents();
+    QCoreApplication::instance()->removeEventFilter(&drop);
 }

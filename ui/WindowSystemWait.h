@@ -23,6 +23,9 @@ public:
     WindowSystemWait &operator=(const WindowSystemWait &) = delete;
 
     void until(Moment moment);
+    // Drops the mouse and key input (a window manager's close included) that
+    // came while no handler could run, instead of acting on it late.
+    static void discardInput();
 
 private:
     int m_timer = -1; // a timerfd; without one the wait sleeps in short slices

@@ -4,12 +4,15 @@
 // The window as a student meets it on a real X server under a window
 // manager: what the screen shows, the keyboard, the about window, the dark
 // scheme and the screen reader.
+#include "sim/Apparatus.h"
+#include "sim/Form1.h"
 #include "tests/widgets/Window.h"
 #include "ui/ApparatusView.h"
 #include "ui/Drawings.h"
 #include "ui/Flash.h"
 #include "ui/StartDrawings.h"
 #include "ui/TableWindow.h"
+#include "ui/WindowSystemWait.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -81,6 +84,8 @@ private slots:
     void darkScheme();
     void screenReader();
     void tickWaitServesOnlyTheWindowSystem();
+    void stillFlowAnswersInput();
+    void inputInTheHoldIsDropped();
     void resultsList();
     void controlsAreWhole();
 
@@ -113,6 +118,18 @@ private:
         const int index = combo->findText(liquid);
         combo->setCurrentIndex(index);
         emit combo->activated(index);
+    }
+
+    // Runs xdotool with ARGS, the pointer first moved to the middle of AT.
+    static void xdo(QStringList args, const QWidget *at = nullptr)
+    {
+        if (at) {
+            const QPoint p = at->mapToGlobal(at->rect().center());
+            args = QStringList{QStringLiteral("mousemove"), QString::number(p.x()),
+                               QString::number(p.y())} +
+                   args;
+        }
+        QCOMPARE(QProcess::execute(QStringLiteral("xdotool"), args), 0);
     }
 
     std::unique_ptr<TestHost> m_host;
@@ -648,6 +665,60 @@ void TestWindow::tickWaitServesOnlyTheWindowSystem()
     QVERIFY(servedInWait);
     QVERIFY(!closedInWait);
     QVERIFY(!close->isEnabled()); // the click closed the tap after the wait
+}
+
+// A flow whose picture has stopped changing (the vessel full, the water run
+// out, the selector naming no liquid) still answers a real click at its next
+// event processing.
+void TestWindow::stillFlowAnswersInput()
+{
+    Form1 &form = m_program->form();
+    while (form.state().scene.strui3().height < Apparatus::collectedFlowLimit) {
+        form.Command2_Click(); // each drain adds to the vessel
+        form.Command9_Click();
+        form.Command9_Click();
+    }
+    m_host->fastClock = false;
+    child<QComboBox>("Combo1")->setEditText(QStringLiteral("zz"));
+    click("Command2");
+    click("Command4");
+    auto *close = child("Command3");
+    m_host->onTickWait = [&](int n) {
+        if (n == 12) // the water ran out
+            xdo({QStringLiteral("click"), QStringLiteral("1")}, close);
+        if (n == 30)
+            m_program->mainWindow().close();
+    };
+    click("Command1");
+    QVERIFY(!close->isEnabled());
+    QCOMPARE(m_host->tickWaits, 12); // closed at the pass after the click: the flow ended
+}
+
+// Keys and a close pressed while the about window holds are dropped once it
+// has gone, not acted on all at once.
+void TestWindow::inputInTheHoldIsDropped()
+{
+    QWidget &window = m_program->mainWindow();
+    auto *open = child("Command1");
+    QCOMPARE(QApplication::focusWidget(), open);
+    m_program->setAboutHold([&] {
+        xdo({QStringLiteral("key"), QStringLiteral("Tab"), QStringLiteral("space"),
+             QStringLiteral("alt+F4")});
+        WindowSystemWait().until(std::chrono::steady_clock::now() + std::chrono::milliseconds(300));
+    });
+    const auto aboutShown = [] {
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        return std::any_of(windows.begin(), windows.end(), [](QWidget *w) {
+            return w->objectName() == QLatin1String("Form2") && w->isVisible();
+        });
+    };
+    window.findChild<QAction *>(QStringLiteral("опрогр"))->trigger();
+    QVERIFY(aboutShown());
+    QTRY_VERIFY(!aboutShown());
+    QTest::qWait(300);
+    QVERIFY(window.isVisible());
+    QCOMPARE(QApplication::focusWidget(), open);
+    QVERIFY(open->isEnabled());
 }
 
 // The list shows the selected liquid's results, the newest in view, and is
