@@ -43,8 +43,12 @@ MainWindow::MainWindow(Form1 &form, QWidget *parent)
     setUpLook();
     setUpSelector();
     nameMean({});
-    for (QObject *watched : std::initializer_list<QObject *>{m_ui->lo, m_ui->ll, m_ui->Frame3})
-        watched->installEventFilter(this);
+    m_ui->Frame3->installEventFilter(this);
+    // Keys reach these filters after the screen reader's bridge has offered
+    // them to the reader: a key the reader takes for itself never acts here.
+    for (QWidget *control : m_ui->centralwidget->findChildren<QWidget *>())
+        if (control->focusPolicy() != Qt::NoFocus)
+            control->installEventFilter(this);
     // The focus shows as an outline around the focused control, whatever its kind.
     auto *focusFrame = new QFocusFrame(this);
     connect(qApp, &QApplication::focusChanged, focusFrame,
@@ -96,6 +100,11 @@ void MainWindow::setUpSelector()
     QComboBox *combo = m_ui->Combo1;
     combo->addItems(Liquids::selectorOrder());
     combo->setCompleter(nullptr); // typed text stays as typed
+    // An editable combo box picks the item its typed text names once the edit
+    // is finished (focus lost, Enter); here typing only steers the flow, and
+    // only a choice from the list picks.
+    QObject::disconnect(combo->lineEdit(), &QLineEdit::editingFinished, combo, nullptr);
+    QObject::disconnect(combo->lineEdit(), &QLineEdit::returnPressed, combo, nullptr);
     // The text at start names a liquid of the list.
     combo->setCurrentIndex(combo->findText(m_form.state().Combo1Text, Qt::MatchExactly));
 }
@@ -163,8 +172,6 @@ void MainWindow::connectHandlers()
         m_pickConfirmed = true;
         QTimer::singleShot(0, this, [this] { m_pickConfirmed = false; });
     });
-    for (QKeySequence key : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)})
-        connect(new QShortcut(key, this), &QShortcut::activated, this, &MainWindow::pressEnter);
     // F10 opens the menu, as on the desktops' own programs.
     connect(new QShortcut(Qt::Key_F10, this), &QShortcut::activated, this,
             [this] { m_ui->menubar->setActiveAction(m_ui->menu->menuAction()); });
@@ -202,8 +209,19 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
         m_ui->lo->setFocus(Qt::ShortcutFocusReason);
         return true;
     }
-    if (event->type() == QEvent::KeyPress && filterReadingKey(watched, event))
-        return true;
+    if (event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            pressEnter();
+            return true;
+        }
+        // An Alt combination whose access key has no enabled control would
+        // otherwise type its letter into the box.
+        if (key->modifiers().testFlag(Qt::AltModifier) && !key->text().isEmpty())
+            return true;
+        if (filterReadingKey(watched, event))
+            return true;
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -223,6 +241,15 @@ bool MainWindow::filterReadingKey(QObject *watched, QEvent *event)
         return false;
     box->insert(QString(key));
     return true;
+}
+
+// Enter with no control focused.
+void MainWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        pressEnter();
+    else
+        QMainWindow::keyPressEvent(event);
 }
 
 void MainWindow::focusTap()

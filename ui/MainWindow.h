@@ -38,6 +38,7 @@ signals:
 protected:
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     // Brings every widget in line with the core's state; runs on Form1::changed.

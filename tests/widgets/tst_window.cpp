@@ -4,6 +4,7 @@
 // The window as a student meets it on a real X server under a window
 // manager: what the screen shows, the keyboard, the about window, the dark
 // scheme and the screen reader.
+#include "scene/Geometry.h"
 #include "sim/Apparatus.h"
 #include "sim/Form1.h"
 #include "tests/widgets/Window.h"
@@ -85,6 +86,7 @@ private slots:
     void screenReader();
     void tickWaitServesOnlyTheWindowSystem();
     void stillFlowAnswersInput();
+    void typedTextOnlySteers();
     void inputInTheHoldIsDropped();
     void resultsList();
     void controlsAreWhole();
@@ -692,6 +694,27 @@ void TestWindow::stillFlowAnswersInput()
     click("Command1");
     QVERIFY(!close->isEnabled());
     QCOMPARE(m_host->tickWaits, 12); // closed at the pass after the click: the flow ended
+}
+
+// Text typed into the selector picks nothing when the focus leaves it, and an
+// Alt combination that presses nothing types nothing: real keys and clicks.
+void TestWindow::typedTextOnlySteers()
+{
+    pick(QStringLiteral("Кровь (жен.)"));
+    auto *combo = child<QComboBox>("Combo1");
+    combo->setFocus();
+    combo->setEditText(QStringLiteral("Ксилол"));
+    xdo({QStringLiteral("click"), QStringLiteral("1")}, child("Command4"));
+    QTRY_VERIFY(child("Command4")->hasFocus());
+    QCOMPARE(child<QLabel>("Label18")->text(), QStringLiteral("Кровь (жен.)"));
+    QVERIFY(m_program->form().state().scene.voda2().height > Geometry::emptyColumnHeight);
+
+    auto *lo = child<QLineEdit>("lo");
+    lo->setFocus();
+    xdo({QStringLiteral("key"), QStringLiteral("2"), QStringLiteral("alt+Cyrillic_ze")});
+    QTRY_COMPARE(lo->text(), QStringLiteral("2"));
+    QTest::qWait(100);
+    QCOMPARE(lo->text(), QStringLiteral("2"));
 }
 
 // Keys and a close pressed while the about window holds are dropped once it
