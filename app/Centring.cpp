@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QWidget>
 #include <QWindow>
+#include <algorithm>
 
 namespace {
 constexpr qint64 framingTime = 5000; // ms
@@ -30,8 +31,10 @@ void Centring::centre()
         return;
     m_margins = frameMargins();
     QRect frame = QRect(QPoint(), m_window.size()).marginsAdded(m_margins);
-    frame.moveCenter(screen->availableGeometry().center());
-    m_window.move(frame.topLeft());
+    const QRect available = screen->availableGeometry();
+    frame.moveCenter(available.center());
+    // A window larger than the screen keeps its title bar and left edge on it.
+    m_window.move(std::max(frame.left(), available.left()), std::max(frame.top(), available.top()));
 }
 
 QMargins Centring::frameMargins() const

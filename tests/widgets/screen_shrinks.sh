@@ -3,8 +3,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
 # screen_shrinks.sh TALVEN: the screen goes from 1920x1200 to 800x600 while
-# the liquid flows; the whole window must then lie on the screen. Xvfb cannot
-# change its size, so this runs on an X server of its own that can (Xvnc).
+# the liquid flows; the whole window must then lie on the screen, or, when it
+# is larger than the screen (QT_SCALE_FACTOR=2), its frame's top left corner.
+# Xvfb cannot change its size, so this runs on an X server of its own that can
+# (Xvnc).
 set -euo pipefail
 source "$(dirname "$0")/../lib.sh"
 scratch
@@ -24,7 +26,11 @@ inside=false
 for _ in $(seq 50); do
   sleep 0.1
   eval "$(xdotool getwindowgeometry --shell "$window")" # X, Y, WIDTH, HEIGHT
-  if [ "$X" -ge 0 ] && [ "$Y" -ge 0 ] && [ $((X + WIDTH)) -le 800 ] && [ $((Y + HEIGHT)) -le 600 ]; then
+  # _NET_FRAME_EXTENTS = left, right, top, bottom
+  read -r left right top bottom <<<"$(xprop -id "$window" _NET_FRAME_EXTENTS | tr -dc '0-9 ,' | tr ',' ' ')"
+  X=$((X - left)) Y=$((Y - top)) WIDTH=$((WIDTH + left + right)) HEIGHT=$((HEIGHT + top + bottom))
+  if [ "$X" -ge 0 ] && [ "$Y" -ge 0 ] &&
+    { [ $((X + WIDTH)) -le 800 ] && [ $((Y + HEIGHT)) -le 600 ] || [ "$WIDTH" -gt 800 ]; }; then
     inside=true
     break
   fi
