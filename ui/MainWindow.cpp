@@ -120,6 +120,17 @@ void MainWindow::nameMean(const QString &mean)
         m_ui->sred1->setAccessibleName(name);
 }
 
+// A mean too long for its place is cut visibly, never silently into
+// another number; the whole of it is in the tool tip and the spoken name.
+void MainWindow::showMean(const QString &mean)
+{
+    QLabel *label = m_ui->sred1;
+    const QString shown =
+        label->fontMetrics().elidedText(mean, Qt::ElideRight, label->contentsRect().width());
+    label->setText(shown);
+    label->setToolTip(shown == mean ? QString() : mean);
+}
+
 MainWindow::~MainWindow() = default;
 
 void MainWindow::connectHandlers()
@@ -264,7 +275,7 @@ void MainWindow::sync()
     m_ui->Label18->setText(state.Label18Caption);
     m_ui->Label18->adjustSize(); // the heading sizes itself to the liquid's name
     syncList(state.zhidkost, state.List1[state.zhidkost]);
-    m_ui->sred1->setText(state.sred1Caption);
+    showMean(state.sred1Caption);
     nameMean(state.sred1Caption);
     m_ui->реверс->setChecked(state.reversChecked);
     m_apparatus->refresh();

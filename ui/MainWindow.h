@@ -46,6 +46,7 @@ private:
     void setUpLook();
     void setUpSelector();
     void nameMean(const QString &mean);
+    void showMean(const QString &mean);
     void connectHandlers();
     void pressEnter();
     bool filterReadingKey(QObject *watched, QEvent *event);

@@ -781,6 +781,13 @@ void TestWindow::resultsList()
     pick(QStringLiteral("Плазма"));
     QCOMPARE(list->count(), 1);
     QCOMPARE(list->item(0)->text(), plasma);
+
+    // A mean longer than its place is cut visibly, and whole in its tool tip.
+    auto *mean = child<QLabel>("sred1");
+    result("0,000000000001");
+    QVERIFY(mean->text().endsWith(u'…'));
+    QCOMPARE(mean->toolTip(), m_program->form().state().sred1Caption);
+    QVERIFY(mean->fontMetrics().horizontalAdvance(mean->text()) <= mean->contentsRect().width());
 }
 
 // No control overlaps its frame's border or caption, and every box and list
