@@ -3,9 +3,10 @@
 
 #include "app/DestroyWatch.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QWidget>
-#include <xcb/xproto.h>
+#include <cstdlib>
+#include <xcb/xcb.h>
 
 DestroyWatch::DestroyWatch(const QWidget &window, std::function<void()> destroyed)
     : m_window(window), m_destroyed(std::move(destroyed))
@@ -24,7 +25,21 @@ bool DestroyWatch::nativeEventFilter(const QByteArray &type, void *message, qint
     if ((event->response_type & ~sentByAnotherClient) != XCB_DESTROY_NOTIFY)
         return false;
     if (reinterpret_cast<const xcb_destroy_notify_event_t *>(event)->window ==
-        m_window.internalWinId())
+            m_window.internalWinId() &&
+        serverAnswers())
         m_destroyed();
     return false;
+}
+
+// An X server that shuts down (a Wayland compositor ending XWayland with it)
+// destroys every window before it drops the connection. That is not a close:
+// Qt then reports the broken connection and ends the program with status 1.
+bool DestroyWatch::serverAnswers()
+{
+    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11)
+        return true;
+    xcb_connection_t *connection = x11->connection();
+    std::free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
+    return !xcb_connection_has_error(connection);
 }

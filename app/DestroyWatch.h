@@ -19,6 +19,8 @@ public:
     bool nativeEventFilter(const QByteArray &type, void *message, qintptr *result) override;
 
 private:
+    static bool serverAnswers();
+
     const QWidget &m_window;
     std::function<void()> m_destroyed;
 };
