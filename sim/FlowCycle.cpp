@@ -51,7 +51,7 @@ void Form1::startFlow()
     const bool leftEmpty = scene.voda1().height <= Geometry::emptyColumnHeight;
     const bool rightEmpty = scene.voda2().height <= Geometry::emptyColumnHeight;
     if (leftEmpty && rightEmpty) {
-        beep();
+        beep(Refusal::NothingToFlow);
         return;
     }
     scene.strui1().visible = true;

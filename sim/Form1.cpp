@@ -17,9 +17,9 @@ void Form1::Form_Load()
     emit changed();
 }
 
-void Form1::beep()
+void Form1::beep(Refusal why)
 {
     ++m_state.beeps;
     m_host.beep();
-    emit refused();
+    emit refused(why);
 }

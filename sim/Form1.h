@@ -17,6 +17,16 @@
 
 class FlowHost;
 
+// Why an action is refused. The beep says only that it is.
+enum class Refusal {
+    TubeFull,      // a fill at the top of the tube
+    TubeEmpty,     // a drain of an empty tube
+    NothingToFlow, // the tap opened with both tubes empty
+    ReadingL0,     // l0 is not a number
+    ReadingL1,     // l' is not a number above zero
+    OutOfRange,    // the readings give a result or mean beyond any number
+};
+
 // Everything of the main window that the exercise reads and writes. The
 // widgets are views of it.
 struct Form1State {
@@ -81,7 +91,7 @@ public:
 
 signals:
     void changed();
-    void refused(); // a refused action, as it beeps
+    void refused(Refusal why); // a refused action, as it beeps
 
 private:
     // One running invocation of the flow cycle.
@@ -102,7 +112,7 @@ private:
     void fill(Element &column);
     void drain(Element &column, Element &stream);
     void showMean();
-    void beep();
+    void beep(Refusal why);
 
     FlowHost &m_host;
     QLocale m_locale;

@@ -36,7 +36,7 @@ void Form1::Command10_Click()
 void Form1::fill(Element &column)
 {
     if (column.height >= Apparatus::fillLimit) {
-        beep();
+        beep(Refusal::TubeFull);
         return;
     }
     Geometry::raise(column, Apparatus::fillStep);
@@ -49,7 +49,7 @@ void Form1::fill(Element &column)
 void Form1::drain(Element &column, Element &stream)
 {
     if (column.height <= Geometry::emptyColumnHeight) {
-        beep();
+        beep(Refusal::TubeEmpty);
         return;
     }
     Element &strui3 = m_state.scene.strui3();

@@ -5,6 +5,8 @@
 // "Очистить".
 #include "sim/Form1.h"
 
+#include "measure/NumberText.h"
+
 void Form1::lo_KeyPress(QChar &key)
 {
     Viscosity::toDecimalSeparator(key, m_locale);
@@ -22,8 +24,11 @@ std::optional<Form1::Reading> Form1::Command5_Click()
     QStringList &list = m_state.List1[m_state.zhidkost];
     const Viscosity::Outcome outcome =
         Viscosity::compute(m_state.loText, m_state.llText, list, m_locale);
-    if (outcome.toCorrect) {
-        beep();
+    if (outcome.toCorrect == Reading::ll) {
+        beep(Refusal::ReadingL1);
+    } else if (outcome.toCorrect) {
+        const bool number = NumberText::toNumber(m_state.loText, m_locale).has_value();
+        beep(number ? Refusal::OutOfRange : Refusal::ReadingL0);
     } else {
         list.append(outcome.result.item);
         m_state.sred1Caption = outcome.result.mean;

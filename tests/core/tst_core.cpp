@@ -10,6 +10,7 @@
 
 #include <QTest>
 #include <QThread>
+#include <map>
 
 namespace {
 const QLocale russian(QLocale::Russian, QLocale::Russia);
@@ -67,7 +68,7 @@ void TestCore::readings_data()
 {
     QTest::addColumn<QString>("lo");
     QTest::addColumn<QString>("ll");
-    QTest::addColumn<QString>("result"); // or the box refused: "lo", "ll"
+    QTest::addColumn<QString>("result"); // or why not: "lo", "ll", "range"
     QTest::addRow("plasma") << "180"
                             << "75"
                             << "2,4";
@@ -109,7 +110,7 @@ void TestCore::readings_data()
                            << "ll";
     QTest::addRow("overflow") << "1e308"
                               << "1e-308"
-                              << "lo";
+                              << "range";
 }
 
 // Typed key by key through the key filter, then "Подсчитать вязкость".
@@ -119,12 +120,19 @@ void TestCore::readings()
     QFETCH(QString, ll);
     QFETCH(QString, result);
     Session s(QStringLiteral("lo %1\nll %2\ncompute\n").arg(lo, ll));
-    const bool refused = result == QLatin1String("lo") || result == QLatin1String("ll");
+    const std::map<QString, Refusal> reasons{
+        {"lo", Refusal::ReadingL0}, {"ll", Refusal::ReadingL1}, {"range", Refusal::OutOfRange}};
+    const bool refused = reasons.count(result);
     QCOMPARE(s.state().beeps, refused ? 1 : 0);
     QCOMPARE(s.state().List1[0], refused ? QStringList{} : QStringList{result});
     QCOMPARE(s.state().sred1Caption, refused ? QString() : result);
-    if (refused) // the box that takes the focus
-        QCOMPARE(s.form.Command5_Click() == Form1::Reading::lo, result == QLatin1String("lo"));
+    if (!refused)
+        return;
+    std::optional<Refusal> why;
+    QObject::connect(&s.form, &Form1::refused, [&why](Refusal r) { why = r; });
+    // The box that takes the focus: l0 unless l' alone is at fault.
+    QCOMPARE(s.form.Command5_Click() == Form1::Reading::lo, result != QLatin1String("ll"));
+    QCOMPARE(why, reasons.at(result));
 }
 
 void TestCore::liquidsFall_data()
