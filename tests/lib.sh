@@ -1,12 +1,28 @@
+#!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 Talven developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
 # What the tests' shell scripts share; sourced, not run.
 
-# A scratch folder in $work, removed with every background job at exit.
+# A scratch folder in $work, removed at exit with every background job and
+# every process whose environment names the folder: a daemon that left the
+# job (speech-dispatcher's modules) is ended too, and nobody else's process.
 scratch() {
   work=$(mktemp -d)
-  trap 'kill $(jobs -p) 2>/dev/null || true; wait 2>/dev/null || true; rm -rf "$work"' EXIT
+  trap 'end_own_processes; rm -rf "$work"' EXIT
+}
+
+# A client may start its server anew while it is ended: ended until none is left.
+end_own_processes() {
+  local pid pids
+  kill $(jobs -p) 2>/dev/null || true
+  for _ in $(seq 50); do
+    pids=$(grep -laF "$work" /proc/[0-9]*/environ 2>/dev/null | cut -d/ -f3 | grep -vx $$ || true)
+    [ -n "$pids" ] || break
+    for pid in $pids; do kill "$pid" 2>/dev/null || true; done
+    sleep 0.1
+  done
+  wait 2>/dev/null || true
 }
 
 # Waits until the window manager announces what it supports: tests activate windows.
