@@ -5,6 +5,7 @@
 
 #include "scene/Geometry.h"
 #include "scene/Scene.h"
+#include "sim/Apparatus.h"
 #include "sim/Form1.h"
 #include "ui/Accessibility.h"
 #include "ui/ApparatusView.h"
@@ -62,6 +63,12 @@ MainWindow::MainWindow(Form1 &form, QWidget *parent)
     connect(&m_describing, &QTimer::timeout, this, [this] {
         if (std::exchange(m_describeAgain, false))
             describeApparatus();
+    });
+    m_speaking.setSingleShot(true);
+    m_speaking.setInterval(1000); // ms: at most once a second
+    connect(&m_speaking, &QTimer::timeout, this, [this] {
+        if (std::exchange(m_speakAgain, false))
+            speakLevels();
     });
     m_flash = new Flash(m_ui->centralwidget);
     m_announcer = new Announcer(m_ui->centralwidget);
@@ -152,9 +159,12 @@ void MainWindow::connectHandlers()
         connect(button, &QAbstractButton::clicked, this, [this, b = button] { m_pressed = b; });
         connect(button, &QAbstractButton::clicked, &form, handler);
     }
-    connect(&form, &Form1::refused, this, [this] {
-        if (m_pressed)
+    connect(&form, &Form1::refused, this, [this](Refusal why) {
+        m_refusal = why;
+        if (m_pressed) {
             m_flash->ring(m_pressed);
+            m_announcer->announce(spokenReason(why));
+        }
     });
     // A refused reading: the box to correct flashes and takes the focus.
     connect(ui.Command5, &QAbstractButton::clicked, this, [this] {
@@ -164,6 +174,7 @@ void MainWindow::connectHandlers()
             box->setFocus(Qt::OtherFocusReason);
             box->selectAll();
             m_flash->ring(box);
+            m_announcer->announce(spokenReason(m_refusal)); // after the box is named
             return;
         }
         // Spoken where the student is, ready for the next readings.
@@ -172,6 +183,9 @@ void MainWindow::connectHandlers()
             m_announcer->announce(tr("Результат %1, среднее значение %2")
                                       .arg(results.constLast(), state.sred1Caption));
     });
+
+    connect(ui.Command6, &QAbstractButton::clicked, this,
+            [this] { m_announcer->announce(tr("Список результатов очищен")); });
 
     // Typing into the selector runs nothing; only a pick from its list does.
     connect(ui.Combo1, &QComboBox::editTextChanged, &form, &Form1::setCombo1Text);
@@ -280,6 +294,8 @@ void MainWindow::sync()
     m_ui->реверс->setChecked(state.reversChecked);
     m_apparatus->refresh();
     describeApparatus();
+    speakLevels();
+    tellRunningDry();
 }
 
 // The focus follows the tap to the button that now works, unless it is on the
@@ -320,8 +336,24 @@ void MainWindow::syncList(int liquid, const QStringList &items)
     }
 }
 
+// The level of a column in scale divisions, as the scale shown numbers it.
+QString MainWindow::level(const Element &column) const
+{
+    const double divisions = Geometry::divisionsAboveZero(column);
+    const bool reversed = m_form.state().reversChecked;
+    return m_form.locale().toString(reversed ? Scene::scaleMarks - 1 - divisions : divisions, 'f',
+                                    2);
+}
+
+QString MainWindow::apparatusInWords() const
+{
+    const Form1State &state = m_form.state();
+    return tr("Вода %1, %2 %3, кран %4")
+        .arg(level(state.scene.voda1()), state.Label18Caption, level(state.scene.voda2()),
+             state.Command3Enabled ? tr("открыт") : tr("закрыт"));
+}
+
 // What the apparatus shows, in words, at most twice a second while it moves.
-// Spoken as it changes while the apparatus has the focus.
 void MainWindow::describeApparatus()
 {
     if (m_describing.isActive()) {
@@ -329,23 +361,76 @@ void MainWindow::describeApparatus()
         return;
     }
     m_describing.start();
+    const QString description = apparatusInWords();
+    if (m_apparatus->accessibleDescription() !=
+        description) // a change is announced even when equal
+        m_apparatus->setAccessibleDescription(description);
+}
+
+// Orca cannot speak Qt 6.4's description changes (they carry the object, not
+// the text), and it queues notifications: a student watching the apparatus
+// hears the whole picture as the tap opens or closes, and between the two
+// only both levels, at most once a second. A voice of 14 characters a second
+// says them in under a second, so no report waits behind another.
+void MainWindow::speakLevels()
+{
     const Form1State &state = m_form.state();
-    const auto level = [&](const Element &column) {
-        const double divisions = Geometry::divisionsAboveZero(column);
-        return m_form.locale().toString(
-            state.reversChecked ? Scene::scaleMarks - 1 - divisions : divisions, 'f', 2);
-    };
-    const QString description =
-        tr("Вода %1, %2 %3, кран %4")
-            .arg(level(state.scene.voda1()), state.Label18Caption, level(state.scene.voda2()),
-                 state.Command3Enabled ? tr("открыт") : tr("закрыт"));
-    if (m_apparatus->accessibleDescription() == description)
-        return; // a change is announced even when equal
-    m_apparatus->setAccessibleDescription(description);
-    // Orca cannot speak Qt 6.4's description changes (they carry the object,
-    // not the text): a student watching the apparatus hears an announcement.
-    if (m_apparatus->hasFocus())
-        m_announcer->announce(description);
+    const bool tapOpen = state.Command3Enabled;
+    const QString levels =
+        tr("%1 и %2").arg(level(state.scene.voda1()), level(state.scene.voda2()));
+    if (!m_apparatus->hasFocus()) {
+        m_spokenTapOpen = tapOpen;
+        m_spokenLevels = levels;
+        return;
+    }
+    if (tapOpen != m_spokenTapOpen) {
+        m_announcer->announce(apparatusInWords());
+    } else if (levels == m_spokenLevels || !tapOpen) {
+        return;
+    } else if (m_speaking.isActive()) {
+        m_speakAgain = true; // once the second is over
+        return;
+    } else {
+        m_announcer->announce(levels);
+    }
+    m_spokenTapOpen = tapOpen;
+    m_spokenLevels = levels;
+    m_speaking.start();
+}
+
+// A tube that runs dry while the tap is open is told wherever the focus is.
+void MainWindow::tellRunningDry()
+{
+    const Scene &scene = m_form.state().scene;
+    const bool waterDry = scene.voda1().height <= Apparatus::waterEmptyLimit;
+    const bool liquidDry = scene.voda2().height <= Geometry::emptyColumnHeight;
+    if (m_form.state().Command3Enabled) {
+        if (waterDry && !m_waterDry)
+            m_announcer->announce(tr("Левая трубка опустела"));
+        if (liquidDry && !m_liquidDry)
+            m_announcer->announce(tr("Правая трубка опустела"));
+    }
+    m_waterDry = waterDry;
+    m_liquidDry = liquidDry;
+}
+
+QString MainWindow::spokenReason(Refusal why)
+{
+    switch (why) {
+    case Refusal::TubeFull:
+        return tr("Трубка полна");
+    case Refusal::TubeEmpty:
+        return tr("Трубка пуста");
+    case Refusal::NothingToFlow:
+        return tr("Обе трубки пусты");
+    case Refusal::ReadingL0:
+        return tr("l ноль: нужно число");
+    case Refusal::ReadingL1:
+        return tr("l штрих: нужно число больше нуля");
+    case Refusal::OutOfRange:
+        return tr("Результат вне пределов: проверьте l ноль и l штрих");
+    }
+    return {};
 }
 
 void MainWindow::closeEvent(QCloseEvent *) // accepted as it comes: the window closes

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "sim/Form1.h"
 #include "sim/Liquids.h"
 
 #include <QMainWindow>
@@ -12,7 +13,7 @@
 class Announcer;
 class ApparatusView;
 class Flash;
-class Form1;
+struct Element;
 namespace Ui {
 class MainWindow;
 }
@@ -52,7 +53,12 @@ private:
     bool filterReadingKey(QObject *watched, QEvent *event);
     void syncTap(bool closed);
     void syncList(int liquid, const QStringList &items);
+    QString level(const Element &column) const;
+    QString apparatusInWords() const;
     void describeApparatus();
+    void speakLevels();
+    void tellRunningDry();
+    static QString spokenReason(Refusal why);
 
     Form1 &m_form;
     std::unique_ptr<Ui::MainWindow> m_ui;
@@ -63,5 +69,11 @@ private:
     int m_listLiquid = -1;        // the liquid whose results List1 shows
     QTimer m_describing;          // runs for half a second after each description
     bool m_describeAgain = false; // a change came meanwhile
-    bool m_pickConfirmed = false; // a pick from the selector's list, this very event
+    QTimer m_speaking;            // runs for a second after the levels are spoken
+    bool m_speakAgain = false;    // the levels changed meanwhile
+    bool m_spokenTapOpen = false; // the picture last spoken, or seen unspoken
+    QString m_spokenLevels;
+    bool m_waterDry = true, m_liquidDry = true; // at the last change
+    Refusal m_refusal{};                        // the last one
+    bool m_pickConfirmed = false;               // a pick from the selector's list, this very event
 };
