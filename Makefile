@@ -6,7 +6,7 @@
 #   make test   installs what is missing, builds with ASan and UBSan, runs every test
 # scripts/build.sh PURPOSE PRESET [TARGET] installs the packages PURPOSE needs
 # and builds the CMake preset, one line a step.
-.PHONY: run test pictures screenshot bench fuzz package release clean
+.PHONY: run test pictures screenshot bench bench-speech fuzz package release clean
 
 SCREENSHOT ?= docs/screenshot.png
 
@@ -37,6 +37,11 @@ pictures:
 bench:
 	@bash scripts/build.sh run bench
 	XDG_RUNTIME_DIR=$${XDG_RUNTIME_DIR:-$$(mktemp -d)} ./build/bench/bench/talven-bench
+
+# How far Orca's speech lags the flowing picture, with a slow voice.
+bench-speech:
+	@bash scripts/build.sh test release
+	tests/xvfb.sh --wm --a11y bash bench/speech_lag.sh build/release/app/talven
 
 FUZZ_SECONDS ?= 60
 

@@ -65,7 +65,7 @@ MainWindow::MainWindow(Form1 &form, QWidget *parent)
             describeApparatus();
     });
     m_speaking.setSingleShot(true);
-    m_speaking.setInterval(1000); // ms: at most once a second
+    m_speaking.setInterval(2000); // ms: a report's length, said slowly
     connect(&m_speaking, &QTimer::timeout, this, [this] {
         if (std::exchange(m_speakAgain, false))
             speakLevels();
@@ -337,12 +337,12 @@ void MainWindow::syncList(int liquid, const QStringList &items)
 }
 
 // The level of a column in scale divisions, as the scale shown numbers it.
-QString MainWindow::level(const Element &column) const
+QString MainWindow::level(const Element &column, int decimals) const
 {
     const double divisions = Geometry::divisionsAboveZero(column);
     const bool reversed = m_form.state().reversChecked;
     return m_form.locale().toString(reversed ? Scene::scaleMarks - 1 - divisions : divisions, 'f',
-                                    2);
+                                    decimals);
 }
 
 QString MainWindow::apparatusInWords() const
@@ -368,27 +368,29 @@ void MainWindow::describeApparatus()
 }
 
 // Orca cannot speak Qt 6.4's description changes (they carry the object, not
-// the text), and it queues notifications: a student watching the apparatus
-// hears the whole picture as the tap opens or closes, and between the two
-// only both levels, at most once a second. A voice of 14 characters a second
-// says them in under a second, so no report waits behind another.
+// the text), and it queues notifications until a key is pressed: a student
+// watching the apparatus hears that the tap opens, then only both levels
+// every two seconds, and the whole picture as the tap closes. A voice of 14
+// characters a second says a report ("уведомление 4,8 и 4,9") in about a
+// second and a half, so none waits behind another and what is heard is what
+// is shown; a key, Alt+З among them, silences what Orca was saying.
 void MainWindow::speakLevels()
 {
     const Form1State &state = m_form.state();
     const bool tapOpen = state.Command3Enabled;
     const QString levels =
-        tr("%1 и %2").arg(level(state.scene.voda1()), level(state.scene.voda2()));
+        tr("%1 и %2").arg(level(state.scene.voda1(), 1), level(state.scene.voda2(), 1));
     if (!m_apparatus->hasFocus()) {
         m_spokenTapOpen = tapOpen;
         m_spokenLevels = levels;
         return;
     }
     if (tapOpen != m_spokenTapOpen) {
-        m_announcer->announce(apparatusInWords());
+        m_announcer->announce(tapOpen ? tr("кран открыт") : apparatusInWords());
     } else if (levels == m_spokenLevels || !tapOpen) {
         return;
     } else if (m_speaking.isActive()) {
-        m_speakAgain = true; // once the second is over
+        m_speakAgain = true; // once the two seconds are over
         return;
     } else {
         m_announcer->announce(levels);

@@ -53,7 +53,7 @@ private:
     bool filterReadingKey(QObject *watched, QEvent *event);
     void syncTap(bool closed);
     void syncList(int liquid, const QStringList &items);
-    QString level(const Element &column) const;
+    QString level(const Element &column, int decimals = 2) const;
     QString apparatusInWords() const;
     void describeApparatus();
     void speakLevels();
@@ -69,7 +69,7 @@ private:
     int m_listLiquid = -1;        // the liquid whose results List1 shows
     QTimer m_describing;          // runs for half a second after each description
     bool m_describeAgain = false; // a change came meanwhile
-    QTimer m_speaking;            // runs for a second after the levels are spoken
+    QTimer m_speaking;            // runs for two seconds after the levels are spoken
     bool m_speakAgain = false;    // the levels changed meanwhile
     bool m_spokenTapOpen = false; // the picture last spoken, or seen unspoken
     QString m_spokenLevels;
