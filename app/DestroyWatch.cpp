@@ -4,12 +4,14 @@
 #include "app/DestroyWatch.h"
 
 #include <QGuiApplication>
+#include <QTimer>
 #include <QWidget>
 #include <cstdlib>
 #include <xcb/xcb.h>
 
-DestroyWatch::DestroyWatch(const QWidget &window, std::function<void()> destroyed)
-    : m_window(window), m_destroyed(std::move(destroyed))
+DestroyWatch::DestroyWatch(const QWidget &window, std::function<void()> gone,
+                           std::function<void()> destroyed)
+    : m_window(window), m_gone(std::move(gone)), m_destroyed(std::move(destroyed))
 {
     QCoreApplication::instance()->installNativeEventFilter(this);
 }
@@ -24,16 +26,22 @@ bool DestroyWatch::nativeEventFilter(const QByteArray &type, void *message, qint
     constexpr quint8 sentByAnotherClient = 0x80;
     if ((event->response_type & ~sentByAnotherClient) != XCB_DESTROY_NOTIFY)
         return false;
-    if (reinterpret_cast<const xcb_destroy_notify_event_t *>(event)->window ==
-            m_window.internalWinId() &&
-        serverAnswers())
-        m_destroyed();
+    if (reinterpret_cast<const xcb_destroy_notify_event_t *>(event)->window !=
+        m_window.internalWinId())
+        return false;
+    // An X server that shuts down (a Wayland compositor ending XWayland with
+    // it) destroys the windows before it drops the connection. That is not a
+    // close: Qt soon finds the connection broken, says so and ends the program
+    // with status 1. A server that still answers a moment later has let
+    // another client destroy the window.
+    m_gone();
+    QTimer::singleShot(settleTime, [this] {
+        if (serverAnswers())
+            m_destroyed();
+    });
     return false;
 }
 
-// An X server that shuts down (a Wayland compositor ending XWayland with it)
-// destroys every window before it drops the connection. That is not a close:
-// Qt then reports the broken connection and ends the program with status 1.
 bool DestroyWatch::serverAnswers()
 {
     auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();

@@ -25,10 +25,8 @@ Program::Program(FlowHost &host, const QLocale &locale) : m_form(host, locale)
     m_window = std::make_unique<MainWindow>(m_form);
     QObject::connect(m_window.get(), &MainWindow::aboutRequested, [this] { showAbout(); });
     // A window destroyed by another client ends the program as a close does.
-    m_destroyWatch = std::make_unique<DestroyWatch>(*m_window, [this] {
-        m_form.noteWindowClosed();
-        QCoreApplication::exit(0);
-    });
+    m_destroyWatch = std::make_unique<DestroyWatch>(
+        *m_window, [this] { m_form.noteWindowClosed(); }, [] { QCoreApplication::exit(0); });
 }
 
 Program::~Program() = default; // the watch leaves the application as it is destroyed
