@@ -12,14 +12,19 @@ scratch() {
   trap 'end_own_processes; rm -rf "$work"' EXIT
 }
 
-# A client may start its server anew while it is ended: ended until none is left.
+# A client may start its server anew while it is ended: ended until none is
+# left, killed when it does not end by itself within half a second.
 end_own_processes() {
-  local pid pids
+  local pid pids signal=TERM
   kill $(jobs -p) 2>/dev/null || true
-  for _ in $(seq 50); do
-    pids=$(grep -laF "$work" /proc/[0-9]*/environ 2>/dev/null | cut -d/ -f3 | grep -vx $$ || true)
+  for round in $(seq 50); do
+    # Looked for with an empty environment, so that the search does not find itself.
+    pids=$(env -i PATH="$PATH" sh -c \
+      'grep -laF -- "$1" /proc/[0-9]*/environ 2>/dev/null | cut -d/ -f3 | grep -vx "$2"' \
+      sh "$work" $$ || true)
     [ -n "$pids" ] || break
-    for pid in $pids; do kill "$pid" 2>/dev/null || true; done
+    [ "$round" -le 5 ] || signal=KILL
+    for pid in $pids; do kill -s $signal "$pid" 2>/dev/null || true; done
     sleep 0.1
   done
   wait 2>/dev/null || true
@@ -37,7 +42,8 @@ await_window_manager() {
 await_talven_window() {
   window=
   for _ in $(seq 150); do
-    window=$(xdotool search --name '^Тальвен' 2>/dev/null | head -n 1 || true)
+    # By class, not by title: a title's regular expression depends on the locale.
+    window=$(xdotool search --onlyvisible --class '^talven$' 2>/dev/null | head -n 1 || true)
     [ -n "$window" ] && return
     sleep 0.1
   done
