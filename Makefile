@@ -14,11 +14,12 @@ release:
 	@bash scripts/build.sh run release
 	@echo "Talven is built: build/release/app/talven"
 
-run: release
+run:
 	@if [ -z "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
 	  echo "There is no display to open Talven's window on; docs/screenshot.png shows it."; \
 	  exit 1; \
 	fi
+	@$(MAKE) --no-print-directory release
 	./build/release/app/talven
 
 test:

@@ -43,6 +43,9 @@ namespace {
 QString titleOnServer(const QWidget &window)
 {
     QProcess xprop;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8")); // else octal escapes
+    xprop.setProcessEnvironment(environment);
     xprop.start(QStringLiteral("xprop"), {QStringLiteral("-id"), QString::number(window.winId()),
                                           QStringLiteral("_NET_WM_NAME")});
     xprop.waitForFinished();
