@@ -51,6 +51,23 @@ await_talven_window() {
   exit 1
 }
 
+# Sets X, Y, WIDTH and HEIGHT to $window's place on the screen, and with
+# --frame to its frame's. (xdotool getwindowgeometry counts the frame's
+# offset twice.)
+window_geometry() {
+  local info left=0 right=0 top=0 bottom=0
+  info=$(xwininfo -id "$window")
+  X=$(sed -n 's/.*Absolute upper-left X: *//p' <<<"$info")
+  Y=$(sed -n 's/.*Absolute upper-left Y: *//p' <<<"$info")
+  WIDTH=$(sed -n 's/.*Width: *//p' <<<"$info")
+  HEIGHT=$(sed -n 's/.*Height: *//p' <<<"$info")
+  if [ "${1:-}" = --frame ]; then
+    # _NET_FRAME_EXTENTS = left, right, top, bottom
+    read -r left right top bottom <<<"$(xprop -id "$window" _NET_FRAME_EXTENTS | tr -dc '0-9 ,' | tr ',' ' ')"
+  fi
+  X=$((X - left)) Y=$((Y - top)) WIDTH=$((WIDTH + left + right)) HEIGHT=$((HEIGHT + top + bottom))
+}
+
 # From "Открыть кран", by keys: back past the apparatus to the water's
 # "Больше", fill, on to the tap and open it; the liquid flows.
 start_flowing() {

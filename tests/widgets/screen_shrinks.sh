@@ -25,10 +25,7 @@ xrandr -s 800x600
 inside=false
 for _ in $(seq 50); do
   sleep 0.1
-  eval "$(xdotool getwindowgeometry --shell "$window")" # X, Y, WIDTH, HEIGHT
-  # _NET_FRAME_EXTENTS = left, right, top, bottom
-  read -r left right top bottom <<<"$(xprop -id "$window" _NET_FRAME_EXTENTS | tr -dc '0-9 ,' | tr ',' ' ')"
-  X=$((X - left)) Y=$((Y - top)) WIDTH=$((WIDTH + left + right)) HEIGHT=$((HEIGHT + top + bottom))
+  window_geometry --frame
   if [ "$X" -ge 0 ] && [ "$Y" -ge 0 ] &&
     { [ $((X + WIDTH)) -le 800 ] && [ $((Y + HEIGHT)) -le 600 ] || [ "$WIDTH" -gt 800 ]; }; then
     inside=true

@@ -16,7 +16,7 @@ scratch
 keys=(a z q 1 2 0 comma period minus Cyrillic_ze Cyrillic_o Cyrillic_be Cyrillic_em
   Tab shift+Tab F10 Escape Return KP_Enter space Up Down Home BackSpace ctrl+a
   alt+Cyrillic_ze alt+Cyrillic_o alt+Cyrillic_be alt+Cyrillic_em alt+Cyrillic_er
-  alt+Cyrillic_pe alt+Cyrillic_te alt+Cyrillic_es alt+Cyrillic_ch alt+z alt+1 alt+Down)
+  alt+Cyrillic_pe alt+Cyrillic_te alt+Cyrillic_es alt+Cyrillic_che alt+z alt+1 alt+Down)
 probes=0 closes=0
 
 visible_windows() { xdotool search --onlyvisible --pid "$pid" 2>/dev/null | wc -l; }
@@ -59,7 +59,7 @@ setxkbmap ru
 start
 end=$((SECONDS + seconds)) round=$((SECONDS + 60))
 while [ $SECONDS -lt $end ]; do
-  eval "$(xdotool getwindowgeometry --shell "$window")" # X, Y, WIDTH, HEIGHT
+  window_geometry
   if [ $((RANDOM % 3)) = 0 ]; then
     xdotool mousemove $((X + RANDOM % WIDTH)) $((Y + RANDOM % HEIGHT)) click 1
   else
