@@ -5,8 +5,9 @@
 # and fails where the table and the program disagree: both tubes filled from
 # empty with 15 presses each (mark 5), the tap open for the stated ticks, the
 # falls read to 0,05 of a division as a student reads them, the result the
-# program computes from those readings, and the results of runs up to seven
-# ticks (one second) shorter or longer.
+# program computes from those readings, the results of runs up to seven
+# ticks (one second) shorter or longer, and the latest safe closing: the tick
+# in which a tube runs dry, given with its seconds.
 
 # Fall of a column from mark 5 (top 840 twips), read to the nearest 0,05 of a
 # division (30 twips), in hundredths of a division.
@@ -66,7 +67,7 @@ if(NOT count EQUAL 7)
 endif()
 foreach(row IN LISTS rows)
     string(REGEX MATCH
-           "^\\| ([^|]+) \\| [0-9,]+ \\| ([0-9]+) такт[^|]* \\| ([0-9,]+) \\| ([0-9,]+) \\| ([0-9,]+) \\| ([0-9,]+)–([0-9,]+) \\|"
+           "^\\| ([^|]+) \\| [0-9,]+ \\| ([0-9]+) такт[^|]* \\| ([0-9,]+) \\| ([0-9,]+) \\| ([0-9,]+) \\| ([0-9,]+)–([0-9,]+) \\| ([0-9]+) такт[^|(]*\\(([0-9,]+) с\\) \\|"
            matched "${row}")
     if(NOT matched)
         message(FATAL_ERROR "${DOC}: cannot read the row\n${row}")
@@ -78,6 +79,8 @@ foreach(row IN LISTS rows)
     set(table_result ${CMAKE_MATCH_5})
     set(table_lowest ${CMAKE_MATCH_6})
     set(table_highest ${CMAKE_MATCH_7})
+    set(table_latest ${CMAKE_MATCH_8})
+    set(table_latest_seconds ${CMAKE_MATCH_9})
 
     # Levels after ticks - 7, then after each further tick up to ticks + 7.
     math(EXPR first "${ticks} - 7")
@@ -121,4 +124,25 @@ foreach(row IN LISTS rows)
     endforeach()
     check("the lowest result within a second" "${table_lowest}" "${lowest_text}")
     check("the highest result within a second" "${table_highest}" "${highest_text}")
+
+    # The latest safe closing: both tubes still hold liquid a tick before,
+    # one has run dry in it (water at 30 twips or less, the test liquid at 15).
+    math(EXPR before "${table_latest} - 1")
+    play("pick ${liquid}\n${fill_both}open\ntick ${before}\nclose\ndump\nopen\ntick\nclose\ndump\n"
+         closings)
+    set(dry "")
+    foreach(dump IN LISTS closings)
+        string(JSON water GET "${dump}" voda1 height)
+        string(JSON test GET "${dump}" voda2 height)
+        if(water LESS_EQUAL 30 OR test LESS_EQUAL 15)
+            list(APPEND dry yes)
+        else()
+            list(APPEND dry no)
+        endif()
+    endforeach()
+    check("a tube dry (a tick before the latest closing; at it)" "no;yes" "${dry}")
+    math(EXPR tenths "(${table_latest} * 100 / 7 + 5) / 10")
+    math(EXPR whole "${tenths} / 10")
+    math(EXPR tenth "${tenths} % 10")
+    check("the latest closing in seconds" "${table_latest_seconds}" "${whole},${tenth}")
 endforeach()
