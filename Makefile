@@ -50,9 +50,12 @@ fuzz:
 	@bash scripts/build.sh fuzz fuzz
 	FUZZ_SECONDS=$(FUZZ_SECONDS) bash scripts/fuzz.sh
 
+# A package Debian would accept: no error and no warning from lintian.
 package:
 	@bash scripts/build.sh package release
-	@cd build/release && cpack -G DEB >../release-package.log || { cat ../release-package.log; exit 1; }
+	@cd build/release && cpack -G DEB >../release-package.log 2>&1 || { cat ../release-package.log; exit 1; }
+	@complaints=$$(lintian build/release/package/talven_*.deb 2>/dev/null | grep -E '^[EW]: ' || true); \
+	  [ -z "$$complaints" ] || { echo "lintian refuses the package:"; echo "$$complaints"; exit 1; }
 	@ls build/release/package/talven_*.deb
 
 # The README's picture of the main window: the reference picture at start,

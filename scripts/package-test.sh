@@ -3,7 +3,7 @@
 # SPDX-FileCopyrightText: 2026 Talven developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# Builds the Debian package, checks that lintian accepts it, installs it with
+# Builds the Debian package (make package, which has lintian check it), installs it with
 # apt-get as a teacher would, checks that talven starts, that its desktop entry
 # and metadata validate and that its manual page is indexed, then removes it
 # and checks that nothing of it is left.
@@ -16,13 +16,6 @@ export DEBIAN_FRONTEND=noninteractive
 make package
 deb=$(ls "$PWD"/build/release/package/talven_*.deb)
 
-# A package Debian would accept: no error and no warning from lintian.
-complaints=$(lintian "$deb" 2>/dev/null | grep -E '^[EW]: ' || true)
-if [ -n "$complaints" ]; then
-  echo "lintian refuses the package:"
-  echo "$complaints"
-  exit 1
-fi
 if ! "${sudo[@]}" apt-get install -y --no-install-recommends "$deb"; then
   "${sudo[@]}" apt-get update
   "${sudo[@]}" apt-get install -y --no-install-recommends "$deb"
@@ -35,7 +28,8 @@ for page in talven talven-scenario; do
 done
 man -L ru -w talven | grep -q '/ru/man1/' || { echo "talven(1) has no Russian page"; exit 1; }
 printf 'pick Плазма\ndump\n' | talven-scenario | grep -q '"Combo1":"Плазма"'
-for size in $(ls build/release/app/icons); do # the sizes the build rendered
+for dir in build/release/app/icons/*/; do # the sizes the build rendered
+  size=$(basename "$dir")
   ls /usr/share/icons/hicolor/${size}x$size/apps/talven.png >/dev/null
 done
 ls /usr/share/icons/hicolor/scalable/apps/talven.svg >/dev/null

@@ -13,6 +13,7 @@
 set -euo pipefail
 
 packages=(
+  g++ cmake ninja-build # the build
   qt6-base-dev      # QtCore, QtGui, QtWidgets, QtTest, moc, uic
   qt6-svg-dev       # QtSvg, whose image plugin renders the drawings
   qt6-qpa-plugins   # xcb and offscreen platform plugins

@@ -24,7 +24,7 @@ output=$(cd "$sandbox" && "${as_user[@]}" env -i PATH="$sandbox/bin" /bin/bash s
   status=$?
 echo "$output"
 [ "$status" -eq 1 ] || { echo "FAIL: exit status $status, not 1"; exit 1; }
-for expected in "qt6-base-dev" "xvfb" "apt-get install --no-install-recommends qt6-base-dev"; do
+for expected in "qt6-base-dev" "xvfb" "apt-get install --no-install-recommends g++ cmake ninja-build qt6-base-dev"; do
   grep -qF -- "$expected" <<<"$output" || { echo "FAIL: the message lacks '$expected'"; exit 1; }
 done
 ! grep -q "command not found" <<<"$output" || { echo "FAIL: a command was missing"; exit 1; }
