@@ -13,7 +13,7 @@
 
 #include <QApplication>
 
-Program::Program(FlowHost &host, const QLocale &locale) : m_form(host, locale)
+Program::Program(FlowHost &host, const QLocale &locale) : m_exercise(host, locale)
 {
     // The drawings that app/CMakeLists.txt has the build decode and embed.
     Drawings::useEmbedded(QStringLiteral(":/drawings.bin"));
@@ -22,11 +22,11 @@ Program::Program(FlowHost &host, const QLocale &locale) : m_form(host, locale)
     QApplication::setFont(Fonts::font(QStringLiteral("MS Sans Serif"), 8.25));
     DesktopStyle::install();
     Accessibility::install();
-    m_window = std::make_unique<MainWindow>(m_form);
+    m_window = std::make_unique<MainWindow>(m_exercise);
     QObject::connect(m_window.get(), &MainWindow::aboutRequested, [this] { showAbout(); });
     // A window destroyed by another client ends the program as a close does.
     m_destroyWatch = std::make_unique<DestroyWatch>(
-        *m_window, [this] { m_form.noteWindowClosed(); }, [] { QCoreApplication::exit(0); });
+        *m_window, [this] { m_exercise.noteWindowClosed(); }, [] { QCoreApplication::exit(0); });
 }
 
 Program::~Program() = default; // the watch leaves the application as it is destroyed
@@ -41,7 +41,7 @@ void Program::showAbout()
 
 void Program::showMainWindow()
 {
-    m_form.Form_Load();
+    m_exercise.load();
     m_window->adjustSize();
     new Centring(*m_window);
     m_window->show();

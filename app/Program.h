@@ -4,7 +4,7 @@
 #pragma once
 
 #include "app/DestroyWatch.h"
-#include "sim/Form1.h"
+#include "sim/Exercise.h"
 #include "ui/AboutWindow.h"
 #include "ui/MainWindow.h"
 
@@ -26,13 +26,13 @@ public:
     // How the about window holds the program (five seconds unless replaced).
     void setAboutHold(AboutWindow::Hold hold) { m_aboutHold = std::move(hold); }
 
-    Form1 &form() { return m_form; }
+    Exercise &exercise() { return m_exercise; }
     MainWindow &mainWindow() { return *m_window; }
 
 private:
     void showAbout();
 
-    Form1 m_form;
+    Exercise m_exercise;
     std::unique_ptr<MainWindow> m_window; // made once the application's look is set
     std::unique_ptr<DestroyWatch> m_destroyWatch;
     AboutWindow::Hold m_aboutHold = AboutWindow::holdFiveSeconds;

@@ -111,18 +111,18 @@ Figures measure(TimedHost &host)
 {
     Program program(host, QLocale(QLocale::Russian, QLocale::Russia));
     program.showMainWindow();
-    Form1 &form = program.form();
+    Exercise &form = program.exercise();
     MainWindow &window = program.mainWindow();
     for (int press = 0; press < 16; ++press) { // 3215 twips: 107 ticks, longer than the flow
-        form.Command2_Click();
-        form.Command4_Click();
+        form.fillWater();
+        form.fillLiquid();
     }
     Figures f;
     double cpu = cpuSeconds(), wall = host.now();
     const auto share = [&] { return 100 * (cpuSeconds() - cpu) / (host.now() - wall); };
     QTimer::singleShot(int(flowSeconds * 1000), [&] {
         f.flowingCpu = share();
-        form.Command3_Click();
+        form.closeTap();
         cpu = cpuSeconds();
         wall = host.now();
     });
@@ -130,7 +130,7 @@ Figures measure(TimedHost &host)
         f.heldCpu = share();
         window.close();
     });
-    form.Command1_Click(); // runs until the window closes
+    form.openTap(); // runs until the window closes
 
     std::vector<double> periods;
     for (std::size_t i = 1; i < host.stepTimes.size(); ++i)
@@ -147,14 +147,14 @@ double requestWaitMs(TimedHost &host)
     Program program(host, QLocale(QLocale::Russian, QLocale::Russia));
     program.showMainWindow();
     for (int press = 0; press < 16; ++press)
-        program.form().Command2_Click();
+        program.exercise().fillWater();
     Requests requests;
     requests.start();
     QTimer::singleShot(3000, [&] {
         requests.stop();
         program.mainWindow().close();
     });
-    program.form().Command1_Click();
+    program.exercise().openTap();
     // Calls still queued would outlive `requests`.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
     std::sort(requests.waitedMs.begin(), requests.waitedMs.end());
@@ -170,12 +170,12 @@ double treeWalkMs(TimedHost &host, bool flowing)
     Program program(host, QLocale(QLocale::Russian, QLocale::Russia));
     program.showMainWindow();
     for (int press = 0; press < 16; ++press)
-        program.form().Command2_Click();
+        program.exercise().fillWater();
     double ms = 0;
     std::thread walker;
     QTimer::singleShot(500, [&] {
         if (!flowing)
-            program.form().Command3_Click();
+            program.exercise().closeTap();
         walker = std::thread([&] {
             const auto start = std::chrono::steady_clock::now();
             for (int i = 0; i < requests; ++i)
@@ -186,7 +186,7 @@ double treeWalkMs(TimedHost &host, bool flowing)
             QMetaObject::invokeMethod(&program.mainWindow(), &QWidget::close, Qt::QueuedConnection);
         });
     });
-    program.form().Command1_Click(); // runs until the window closes
+    program.exercise().openTap(); // runs until the window closes
     walker.join();
     return ms;
 }

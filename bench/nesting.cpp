@@ -15,14 +15,14 @@ constexpr int depth = 100'000;
 void benchNesting()
 {
     NestingHost host(depth);
-    Form1 form(host, QLocale::c());
+    Exercise form(host, QLocale::c());
     host.form = &form;
     std::size_t heapAtDepth = 0;
     host.atDepth = [&] { heapAtDepth = mallinfo2().uordblks; };
-    form.Command2_Click();
+    form.fillWater();
     const std::size_t before = mallinfo2().uordblks;
-    form.Command1_Click();
+    form.openTap();
     const double perInvocation = double(heapAtDepth - before) / depth;
     benchRow("heap per nested invocation", "B", perInvocation, "the invocation record",
-             double(Form1::invocationRecordSize()), "few MiB");
+             double(Exercise::invocationRecordSize()), "few MiB");
 }

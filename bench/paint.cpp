@@ -31,12 +31,12 @@ void benchPaint()
     RealHost host;
     Program program(host, QLocale(QLocale::Russian, QLocale::Russia));
     program.showMainWindow();
-    Form1 &form = program.form();
+    Exercise &form = program.exercise();
     for (int press = 0; press < 8; ++press) { // both columns, a stream and the vessel showing
-        form.Command2_Click();
-        form.Command4_Click();
+        form.fillWater();
+        form.fillLiquid();
     }
-    form.Command10_Click();
+    form.drainLiquid();
     QApplication::processEvents();
     ApparatusView *view = program.mainWindow().apparatus();
     for (qreal ratio : {1.0, 2.0}) {

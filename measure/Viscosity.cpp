@@ -16,9 +16,9 @@ Viscosity::Outcome Viscosity::compute(const QString &lo, const QString &ll, cons
     const std::optional<double> l0 = NumberText::toNumber(lo, locale);
     const std::optional<double> l1 = NumberText::toNumber(ll, locale);
     if (!l0)
-        return {Reading::lo, {}};
+        return {Reading::water, {}};
     if (!l1 || *l1 == 0)
-        return {Reading::ll, {}};
+        return {Reading::liquid, {}};
 
     const double result = NumberText::truncateToThousandths(*l0 / *l1);
     const QString item = NumberText::fromNumber(result, locale);
@@ -26,7 +26,7 @@ Viscosity::Outcome Viscosity::compute(const QString &lo, const QString &ll, cons
     // A quotient or mean out of range has no single culprit: the first box is
     // blamed, so that the student checks both readings in their order.
     if (!std::isfinite(result) || !NumberText::toNumber(item, locale) || !mean)
-        return {Reading::lo, {}};
+        return {Reading::water, {}};
     return {std::nullopt, {item, NumberText::fromNumber(*mean, locale)}};
 }
 

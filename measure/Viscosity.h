@@ -14,7 +14,7 @@ class QLocale;
 // two typed readings, and the mean of a results list with it.
 namespace Viscosity {
 
-enum class Reading { lo, ll };
+enum class Reading { water, liquid };
 
 // A new result and the mean it gives the list, as the student reads them.
 struct Result {

@@ -3,7 +3,7 @@
 
 #include "scenario/Dump.h"
 
-#include "sim/Form1.h"
+#include "sim/Exercise.h"
 
 #include <cstdio>
 
@@ -95,43 +95,43 @@ QStringList captions(const Scene &scene, bool left)
 {
     QStringList list;
     for (int mark = 0; mark < Scene::scaleMarks; ++mark)
-        list << (left ? scene.Label1(mark) : scene.Label2(mark)).caption;
+        list << (left ? scene.leftNumber(mark) : scene.rightNumber(mark)).caption;
     return list;
 }
 
 } // namespace
 
-QByteArray dumpState(const Form1 &form)
+QByteArray dumpState(const Exercise &form)
 {
-    const Form1State &s = form.state();
+    const ExerciseState &s = form.state();
     const Scene &scene = s.scene;
     Json j;
     j.raw("{");
-    j.key("voda1").raw("{").geometry(scene.voda1()).raw("}");
-    j.key("voda2").raw("{").geometry(scene.voda2()).colours(scene.voda2()).raw("}");
-    j.key("strui1").raw("{").key("visible").boolean(scene.strui1().visible).raw("}");
-    j.key("strui2").raw("{").key("visible").boolean(scene.strui2().visible);
-    j.colours(scene.strui2()).raw("}");
+    j.key("voda1").raw("{").geometry(scene.water()).raw("}");
+    j.key("voda2").raw("{").geometry(scene.liquid()).colours(scene.liquid()).raw("}");
+    j.key("strui1").raw("{").key("visible").boolean(scene.waterStream().visible).raw("}");
+    j.key("strui2").raw("{").key("visible").boolean(scene.liquidStream().visible);
+    j.colours(scene.liquidStream()).raw("}");
     j.key("strui3")
         .raw("{")
-        .geometry(scene.strui3())
+        .geometry(scene.collected())
         .key("visible")
-        .boolean(scene.strui3().visible);
-    j.colours(scene.strui3()).raw("}");
-    j.key("Command1").boolean(s.Command1Enabled).key("Command3").boolean(s.Command3Enabled);
+        .boolean(scene.collected().visible);
+    j.colours(scene.collected()).raw("}");
+    j.key("Command1").boolean(!s.tapOpen).key("Command3").boolean(s.tapOpen);
     j.key("cycles").integer(form.invocations());
-    j.key("Combo1").string(s.Combo1Text).key("zhidkost").integer(s.zhidkost);
-    j.key("Label18").string(s.Label18Caption);
+    j.key("Combo1").string(s.selectorText).key("zhidkost").integer(s.liquid);
+    j.key("Label18").string(s.heading);
     j.key("List1").raw("[");
-    for (std::size_t i = 0; i < s.List1.size(); ++i) {
+    for (std::size_t i = 0; i < s.results.size(); ++i) {
         if (i)
             j.raw(",");
-        j.strings(s.List1[i]);
+        j.strings(s.results[i]);
     }
     j.raw("]");
-    j.key("shown").integer(s.zhidkost).key("sred1").string(s.sred1Caption);
-    j.key("lo").string(s.loText).key("ll").string(s.llText);
-    j.key("реверс").boolean(s.reversChecked);
+    j.key("shown").integer(s.liquid).key("sred1").string(s.mean);
+    j.key("lo").string(s.waterReading).key("ll").string(s.liquidReading);
+    j.key("реверс").boolean(s.scaleReversed);
     j.key("Label1").strings(captions(scene, true)).key("Label2").strings(captions(scene, false));
     j.key("beeps").integer(s.beeps);
     j.raw("}");

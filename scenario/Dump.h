@@ -5,7 +5,7 @@
 
 #include <QByteArray>
 
-class Form1;
+class Exercise;
 
 // The state as one line of JSON (UTF-8, no newline), keys in a fixed order.
-QByteArray dumpState(const Form1 &form);
+QByteArray dumpState(const Exercise &form);

@@ -4,7 +4,7 @@
 #include "scenario/ScriptedHost.h"
 
 #include "scenario/Dump.h"
-#include "sim/Form1.h"
+#include "sim/Exercise.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -12,19 +12,19 @@
 
 namespace {
 // Empties a reading box, then types `keys` into it one by one through its key filter.
-void typeReading(Form1 &form, bool lo, const QString &keys)
+void typeReading(Exercise &form, bool lo, const QString &keys)
 {
     QString text;
-    lo ? form.setLoText(text) : form.setLlText(text);
+    lo ? form.setWaterReading(text) : form.setLiquidReading(text);
     for (QChar key : keys) {
-        lo ? form.lo_KeyPress(key) : form.ll_KeyPress(key);
+        form.filterReadingKey(key);
         text += key;
-        lo ? form.setLoText(text) : form.setLlText(text);
+        lo ? form.setWaterReading(text) : form.setLiquidReading(text);
     }
 }
 // `expect PATH JSON`: PATH names a value of the dump, its keys and list
-// indexes joined by dots (voda2.top, List1.4.0); JSON is what it must be.
-void checkExpectation(const Action &action, const Form1 &form)
+// indexes joined by dots (testLiquid.top, results.4.0); JSON is what it must be.
+void checkExpectation(const Action &action, const Exercise &form)
 {
     const qsizetype blank = action.argument.indexOf(u' ');
     const QString path = action.argument.left(blank);
@@ -62,9 +62,9 @@ ScriptedHost::ScriptedHost(std::vector<Action> script, DumpSink sink)
     : m_script(std::move(script)), m_sink(std::move(sink))
 {}
 
-void ScriptedHost::play(Form1 &form)
+void ScriptedHost::play(Exercise &form)
 {
-    m_form = &form;
+    m_exercise = &form;
     if (m_script.empty())
         form.noteWindowClosed();
     while (m_next < m_script.size()) {
@@ -134,7 +134,7 @@ void ScriptedHost::dispatchUntilTick()
 void ScriptedHost::advance()
 {
     if (++m_next >= m_script.size())
-        m_form->noteWindowClosed();
+        m_exercise->noteWindowClosed();
 }
 
 void ScriptedHost::dispatchNext()
@@ -146,34 +146,34 @@ void ScriptedHost::dispatchNext()
 
 void ScriptedHost::dispatch(const Action &action)
 {
-    Form1 &form = *m_form;
+    Exercise &form = *m_exercise;
     switch (action.kind) {
     case Action::Kind::Pick:
-        form.setCombo1Text(action.argument);
-        form.Combo1_Click();
+        form.setSelectorText(action.argument);
+        form.chooseLiquid();
         break;
     case Action::Kind::Type:
-        form.setCombo1Text(action.argument);
+        form.setSelectorText(action.argument);
         break;
     case Action::Kind::FillLeft:
-        form.Command2_Click();
+        form.fillWater();
         break;
     case Action::Kind::FillRight:
-        form.Command4_Click();
+        form.fillLiquid();
         break;
     case Action::Kind::DrainLeft:
-        form.Command9_Click();
+        form.drainWater();
         break;
     case Action::Kind::DrainRight:
-        form.Command10_Click();
+        form.drainLiquid();
         break;
     case Action::Kind::Open:
-        if (form.state().Command1Enabled) // a disabled button takes no click
-            form.Command1_Click();
+        if (!form.state().tapOpen) // a disabled button takes no click
+            form.openTap();
         break;
     case Action::Kind::Close:
-        if (form.state().Command3Enabled)
-            form.Command3_Click();
+        if (form.state().tapOpen)
+            form.closeTap();
         break;
     case Action::Kind::Lo:
         typeReading(form, true, action.argument);
@@ -182,13 +182,13 @@ void ScriptedHost::dispatch(const Action &action)
         typeReading(form, false, action.argument);
         break;
     case Action::Kind::Compute:
-        form.Command5_Click();
+        form.computeViscosity();
         break;
     case Action::Kind::Clear:
-        form.Command6_Click();
+        form.clearResults();
         break;
     case Action::Kind::Reverse:
-        form.revers_Click();
+        form.reverseScale();
         break;
     case Action::Kind::Dump:
         if (m_sink)

@@ -11,7 +11,7 @@
 #include <stdexcept>
 #include <vector>
 
-class Form1;
+class Exercise;
 
 // A line that stops the driver, with its number.
 struct ScriptError : std::runtime_error {
@@ -51,7 +51,7 @@ public:
     explicit ScriptedHost(std::vector<Action> script, DumpSink sink = {});
 
     // Plays the whole script; throws UnknownLine and UnmetExpectation.
-    void play(Form1 &form);
+    void play(Exercise &form);
 
     // Called before every action and tick, and at the end.
     void setObserver(Observer observer) { m_observer = std::move(observer); }
@@ -81,7 +81,7 @@ private:
     std::vector<Action> m_script;
     DumpSink m_sink;
     Observer m_observer;
-    Form1 *m_form = nullptr;
+    Exercise *m_exercise = nullptr;
     std::size_t m_next = 0; // the next action to play
     long m_ticksDone = 0;   // ticks consumed of the current tick line
     double m_clock = 0;     // s

@@ -5,7 +5,7 @@
 // SCRIPT, or from standard input) against the core with a simulated clock and
 // prints the state as one line of JSON for every `dump`.
 #include "scenario/ScriptedHost.h"
-#include "sim/Form1.h"
+#include "sim/Exercise.h"
 
 #include <QFile>
 #include <cstdio>
@@ -29,8 +29,8 @@ int main(int argc, char *argv[])
         std::fputc('\n', stdout);
     });
     // Readings and results in the exercise's own notation: decimal comma.
-    Form1 form(host, QLocale(QLocale::Russian, QLocale::Russia));
-    form.Form_Load();
+    Exercise form(host, QLocale(QLocale::Russian, QLocale::Russia));
+    form.load();
     try {
         host.play(form);
     } catch (const ScriptError &error) {

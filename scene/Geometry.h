@@ -23,7 +23,7 @@ inline double divisionsAboveZero(const Element &column)
     return (double(markZeroY) - double(column.top)) / double(division);
 }
 
-// The receiving vessel's liquid (strui3) at start and after a change of liquid.
+// The receiving vessel's liquid (collected) at start and after a change of liquid.
 inline constexpr float collectedStartHeight = 105; // twips
 inline constexpr float collectedStartTop = 6000;   // twips: bottom edge 6105
 
@@ -61,10 +61,10 @@ inline void lower(Element &column, double d, float lowest = emptyColumnHeight)
 }
 
 // Puts the receiving vessel's liquid back to its start level.
-inline void resetCollected(Element &strui3)
+inline void resetCollected(Element &collected)
 {
-    strui3.height = collectedStartHeight;
-    strui3.top = collectedStartTop;
+    collected.height = collectedStartHeight;
+    collected.top = collectedStartTop;
 }
 
 } // namespace Geometry

@@ -8,14 +8,14 @@
 
 Scene::Scene() : m_elements(designedScene())
 {
-    m_voda1 = indexOf(u"voda1");
-    m_voda2 = indexOf(u"voda2");
-    m_strui1 = indexOf(u"strui1");
-    m_strui2 = indexOf(u"strui2");
-    m_strui3 = indexOf(u"strui3");
+    m_water = indexOf(u"voda1");
+    m_liquid = indexOf(u"voda2");
+    m_waterStream = indexOf(u"strui1");
+    m_liquidStream = indexOf(u"strui2");
+    m_collected = indexOf(u"strui3");
     for (int mark = 0; mark < scaleMarks; ++mark) {
-        m_label1[mark] = indexOf(u"Label1", mark);
-        m_label2[mark] = indexOf(u"Label2", mark);
+        m_leftNumbers[mark] = indexOf(u"Label1", mark);
+        m_rightNumbers[mark] = indexOf(u"Label2", mark);
     }
 }
 

@@ -24,29 +24,29 @@ public:
     const std::vector<Element> &elements() const { return m_elements; }
 
     // The moving elements.
-    Element &voda1() { return m_elements[m_voda1]; }
-    Element &voda2() { return m_elements[m_voda2]; }
-    Element &strui1() { return m_elements[m_strui1]; }
-    Element &strui2() { return m_elements[m_strui2]; }
-    Element &strui3() { return m_elements[m_strui3]; }
-    const Element &voda1() const { return m_elements[m_voda1]; }
-    const Element &voda2() const { return m_elements[m_voda2]; }
-    const Element &strui1() const { return m_elements[m_strui1]; }
-    const Element &strui2() const { return m_elements[m_strui2]; }
-    const Element &strui3() const { return m_elements[m_strui3]; }
+    Element &water() { return m_elements[m_water]; }
+    Element &liquid() { return m_elements[m_liquid]; }
+    Element &waterStream() { return m_elements[m_waterStream]; }
+    Element &liquidStream() { return m_elements[m_liquidStream]; }
+    Element &collected() { return m_elements[m_collected]; }
+    const Element &water() const { return m_elements[m_water]; }
+    const Element &liquid() const { return m_elements[m_liquid]; }
+    const Element &waterStream() const { return m_elements[m_waterStream]; }
+    const Element &liquidStream() const { return m_elements[m_liquidStream]; }
+    const Element &collected() const { return m_elements[m_collected]; }
 
     // The scale numbers: Label1 beside the left tube, Label2 beside the right.
-    Element &Label1(int mark) { return m_elements[m_label1[mark]]; }
-    Element &Label2(int mark) { return m_elements[m_label2[mark]]; }
-    const Element &Label1(int mark) const { return m_elements[m_label1[mark]]; }
-    const Element &Label2(int mark) const { return m_elements[m_label2[mark]]; }
+    Element &leftNumber(int mark) { return m_elements[m_leftNumbers[mark]]; }
+    Element &rightNumber(int mark) { return m_elements[m_rightNumbers[mark]]; }
+    const Element &leftNumber(int mark) const { return m_elements[m_leftNumbers[mark]]; }
+    const Element &rightNumber(int mark) const { return m_elements[m_rightNumbers[mark]]; }
 
 private:
     std::size_t indexOf(QStringView name, int index = -1) const;
 
     std::vector<Element> m_elements;
-    std::size_t m_voda1, m_voda2, m_strui1, m_strui2, m_strui3;
-    std::array<std::size_t, scaleMarks> m_label1, m_label2;
+    std::size_t m_water, m_liquid, m_waterStream, m_liquidStream, m_collected;
+    std::array<std::size_t, scaleMarks> m_leftNumbers, m_rightNumbers;
 };
 
 // The designed elements in drawing order.

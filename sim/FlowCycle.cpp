@@ -1,39 +1,37 @@
 // SPDX-FileCopyrightText: 2026 Talven developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The tap and the flow cycle `utekau`.
+// The tap and the flow cycle `runFlow`.
 //
 // The cycle is re-entered from its own event processing: reopening the tap
 // while a cycle is held, or a fill while it flows, starts an invocation that
 // runs to its end before the outer one resumes. The nesting is kept as a stack
-// of invocation records, not as calls: the first utekau() becomes the driver
-// and always runs the innermost invocation's next step; a utekau() from a
+// of invocation records, not as calls: the first runFlow() becomes the driver
+// and always runs the innermost invocation's next step; a runFlow() from a
 // handler inside the driver's event processing only pushes its record. A
 // million nested invocations therefore cost a few megabytes of heap and no
 // stack.
-#include "sim/Form1.h"
+#include "sim/Exercise.h"
 
 #include "scene/Geometry.h"
 #include "sim/Apparatus.h"
 #include "sim/FlowHost.h"
 
-void Form1::Command1_Click()
+void Exercise::openTap()
 {
-    m_state.Command1Enabled = false;
-    m_state.Command3Enabled = true;
-    utekau();
+    m_state.tapOpen = true;
+    runFlow();
     emit changed();
 }
 
-void Form1::Command3_Click()
+void Exercise::closeTap()
 {
-    m_state.Command1Enabled = true;
-    m_state.Command3Enabled = false;
-    m_state.scene.strui1().visible = false;
+    m_state.tapOpen = false;
+    m_state.scene.waterStream().visible = false;
     emit changed();
 }
 
-void Form1::utekau()
+void Exercise::runFlow()
 {
     m_invocations.push_back({});
     startFlow();
@@ -45,25 +43,25 @@ void Form1::utekau()
 }
 
 // Shows the streams of the tubes that hold liquid, or beeps when both are empty.
-void Form1::startFlow()
+void Exercise::startFlow()
 {
     Scene &scene = m_state.scene;
-    const bool leftEmpty = scene.voda1().height <= Geometry::emptyColumnHeight;
-    const bool rightEmpty = scene.voda2().height <= Geometry::emptyColumnHeight;
+    const bool leftEmpty = scene.water().height <= Geometry::emptyColumnHeight;
+    const bool rightEmpty = scene.liquid().height <= Geometry::emptyColumnHeight;
     if (leftEmpty && rightEmpty) {
         beep(Refusal::NothingToFlow);
         return;
     }
-    scene.strui1().visible = true;
-    scene.strui2().visible = true;
-    scene.strui3().visible = true;
+    scene.waterStream().visible = true;
+    scene.liquidStream().visible = true;
+    scene.collected().visible = true;
     if (leftEmpty)
-        scene.strui1().visible = false;
+        scene.waterStream().visible = false;
     else if (rightEmpty)
-        scene.strui2().visible = false;
+        scene.liquidStream().visible = false;
 }
 
-void Form1::driveFlow()
+void Exercise::driveFlow()
 {
     using Next = Invocation::Next;
     while (!m_invocations.empty()) {
@@ -93,11 +91,11 @@ void Form1::driveFlow()
 
 // One pass of the innermost invocation after its event processing: the tap
 // test, the tick wait and one step of the liquid.
-void Form1::flowPass()
+void Exercise::flowPass()
 {
     Invocation &invocation = m_invocations.back();
     invocation.tickStart = m_host.now();
-    if (!m_state.Command3Enabled) {
+    if (!m_state.tapOpen) {
         endTest(EndTest::TapClosed);
         return;
     }
@@ -106,48 +104,48 @@ void Form1::flowPass()
         return;
 
     Scene &scene = m_state.scene;
-    Element &strui3 = scene.strui3();
-    if (strui3.height < Apparatus::collectedFlowLimit)
-        Geometry::raise(strui3, Apparatus::collectedStep);
+    Element &collected = scene.collected();
+    if (collected.height < Apparatus::collectedFlowLimit)
+        Geometry::raise(collected, Apparatus::collectedStep);
 
-    Element &voda1 = scene.voda1();
-    if (voda1.height > Apparatus::waterEmptyLimit) {
+    Element &water = scene.water();
+    if (water.height > Apparatus::waterEmptyLimit) {
         // A whole step even from 35 twips: the water may end at 5.
-        Geometry::lower(voda1, Apparatus::waterStep, Geometry::anyPositiveHeight);
+        Geometry::lower(water, Apparatus::waterStep, Geometry::anyPositiveHeight);
     } else {
-        scene.strui1().visible = false;
-        Geometry::empty(voda1);
+        scene.waterStream().visible = false;
+        Geometry::empty(water);
     }
 
-    Element &voda2 = scene.voda2();
-    if (voda2.height <= Geometry::emptyColumnHeight) {
+    Element &testLiquid = scene.liquid();
+    if (testLiquid.height <= Geometry::emptyColumnHeight) {
         endTest(EndTest::RightTubeEmpty);
         return;
     }
     // The coefficient follows the selector's text, typed or picked, at every tick.
-    if (const std::optional<int> found = Liquids::indexOf(m_state.Combo1Text))
+    if (const std::optional<int> found = Liquids::indexOf(m_state.selectorText))
         invocation.step = Apparatus::waterStep / Liquids::catalogue[*found].k;
-    Geometry::lower(voda2, invocation.step); // the last partial step stops at the floor
-    scene.strui2().visible = true;
+    Geometry::lower(testLiquid, invocation.step); // the last partial step stops at the floor
+    scene.liquidStream().visible = true;
     invocation.next = Invocation::Next::Pump;
 }
 
 // Ends the innermost invocation once the water has run out. Otherwise it goes
 // on: held until the next event when the tap was found closed, or with its
 // next event processing when only the right tube is empty.
-void Form1::endTest(EndTest reason)
+void Exercise::endTest(EndTest reason)
 {
     Scene &scene = m_state.scene;
-    if (scene.voda1().height <= Apparatus::waterEmptyLimit) {
-        scene.strui1().visible = false;
-        scene.strui2().visible = false;
+    if (scene.water().height <= Apparatus::waterEmptyLimit) {
+        scene.waterStream().visible = false;
+        scene.liquidStream().visible = false;
         m_invocations.pop_back();
         // The outer invocation finishes its interrupted event processing first.
         if (!m_invocations.empty())
             m_invocations.back().next = Invocation::Next::Pump;
         return;
     }
-    scene.strui2().visible = false;
+    scene.liquidStream().visible = false;
     m_invocations.back().next =
         reason == EndTest::TapClosed ? Invocation::Next::Wait : Invocation::Next::Pump;
 }

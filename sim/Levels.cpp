@@ -3,59 +3,59 @@
 
 // The level buttons: "Больше" pours liquid into a tube, "Меньше" lets it out
 // into the receiving vessel.
-#include "sim/Form1.h"
+#include "sim/Exercise.h"
 
 #include "scene/Geometry.h"
 #include "sim/Apparatus.h"
 
-void Form1::Command2_Click()
+void Exercise::fillWater()
 {
-    fill(m_state.scene.voda1());
+    fill(m_state.scene.water());
     emit changed();
 }
 
-void Form1::Command4_Click()
+void Exercise::fillLiquid()
 {
-    fill(m_state.scene.voda2());
+    fill(m_state.scene.liquid());
     emit changed();
 }
 
-void Form1::Command9_Click()
+void Exercise::drainWater()
 {
-    drain(m_state.scene.voda1(), m_state.scene.strui1());
+    drain(m_state.scene.water(), m_state.scene.waterStream());
     emit changed();
 }
 
-void Form1::Command10_Click()
+void Exercise::drainLiquid()
 {
-    drain(m_state.scene.voda2(), m_state.scene.strui2());
+    drain(m_state.scene.liquid(), m_state.scene.liquidStream());
     emit changed();
 }
 
 // With the tap open a fill starts the flow again, nested in a running one.
-void Form1::fill(Element &column)
+void Exercise::fill(Element &column)
 {
     if (column.height >= Apparatus::fillLimit) {
         beep(Refusal::TubeFull);
         return;
     }
     Geometry::raise(column, Apparatus::fillStep);
-    if (!m_state.Command1Enabled)
-        utekau();
+    if (m_state.tapOpen)
+        runFlow();
 }
 
 // Draining leaves this tube's stream hidden, even one the flow had shown, and
 // the vessel's liquid shown.
-void Form1::drain(Element &column, Element &stream)
+void Exercise::drain(Element &column, Element &stream)
 {
     if (column.height <= Geometry::emptyColumnHeight) {
         beep(Refusal::TubeEmpty);
         return;
     }
-    Element &strui3 = m_state.scene.strui3();
-    strui3.visible = true;
+    Element &collected = m_state.scene.collected();
+    collected.visible = true;
     Geometry::lower(column, Apparatus::drainStep); // a short column stops at its floor
-    if (strui3.height < Apparatus::collectedDrainLimit)
-        Geometry::raise(strui3, Apparatus::collectedStep);
+    if (collected.height < Apparatus::collectedDrainLimit)
+        Geometry::raise(collected, Apparatus::collectedStep);
     stream.visible = false;
 }

@@ -15,8 +15,8 @@
 struct Liquid {
     QStringView name;       // exactly as shown in the selector
     double k;               // flow coefficient: the column falls waterStep / k twips per tick
-    Colour columnColour;    // voda2 and strui2, fill and border
-    Colour collectedColour; // strui3, fill and border
+    Colour columnColour;    // testLiquid and liquidStream, fill and border
+    Colour collectedColour; // collected, fill and border
 };
 
 namespace Liquids {

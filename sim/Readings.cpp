@@ -3,44 +3,39 @@
 
 // The calculation frame: the readings l0 and l', "Подсчитать вязкость" and
 // "Очистить".
-#include "sim/Form1.h"
+#include "sim/Exercise.h"
 
 #include "measure/NumberText.h"
 
-void Form1::lo_KeyPress(QChar &key)
+void Exercise::filterReadingKey(QChar &key)
 {
     Viscosity::toDecimalSeparator(key, m_locale);
 }
 
-void Form1::ll_KeyPress(QChar &key)
-{
-    Viscosity::toDecimalSeparator(key, m_locale);
-}
-
-// Unusable readings are refused with a beep; nothing is appended and sred1
+// Unusable readings are refused with a beep; nothing is appended and the mean
 // keeps its text.
-std::optional<Form1::Reading> Form1::Command5_Click()
+std::optional<Exercise::Reading> Exercise::computeViscosity()
 {
-    QStringList &list = m_state.List1[m_state.zhidkost];
+    QStringList &list = m_state.results[m_state.liquid];
     const Viscosity::Outcome outcome =
-        Viscosity::compute(m_state.loText, m_state.llText, list, m_locale);
-    if (outcome.toCorrect == Reading::ll) {
+        Viscosity::compute(m_state.waterReading, m_state.liquidReading, list, m_locale);
+    if (outcome.toCorrect == Reading::liquid) {
         beep(Refusal::ReadingL1);
     } else if (outcome.toCorrect) {
-        const bool number = NumberText::toNumber(m_state.loText, m_locale).has_value();
+        const bool number = NumberText::toNumber(m_state.waterReading, m_locale).has_value();
         beep(number ? Refusal::OutOfRange : Refusal::ReadingL0);
     } else {
         list.append(outcome.result.item);
-        m_state.sred1Caption = outcome.result.mean;
+        m_state.mean = outcome.result.mean;
     }
     emit changed();
     return outcome.toCorrect;
 }
 
 // An empty list's mean reads 0, as on a change of liquid.
-void Form1::Command6_Click()
+void Exercise::clearResults()
 {
-    m_state.List1[m_state.zhidkost].clear();
-    m_state.sred1Caption = QStringLiteral("0");
+    m_state.results[m_state.liquid].clear();
+    m_state.mean = QStringLiteral("0");
     emit changed();
 }

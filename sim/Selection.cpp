@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Choosing the test liquid.
-#include "sim/Form1.h"
+#include "sim/Exercise.h"
 
 #include "measure/NumberText.h"
 #include "scene/Geometry.h"
@@ -15,32 +15,32 @@ void setColours(Element &e, Colour colour)
 }
 } // namespace
 
-void Form1::Combo1_Click()
+void Exercise::chooseLiquid()
 {
     Scene &scene = m_state.scene;
-    Element &strui3 = scene.strui3();
-    Geometry::resetCollected(strui3);
-    strui3.visible = false;
-    m_state.sred1Caption = QStringLiteral("0");
-    m_state.Label18Caption = m_state.Combo1Text;
-    Geometry::empty(scene.voda2());
+    Element &collected = scene.collected();
+    Geometry::resetCollected(collected);
+    collected.visible = false;
+    m_state.mean = QStringLiteral("0");
+    m_state.heading = m_state.selectorText;
+    Geometry::empty(scene.liquid());
 
     // A typed name that matches no liquid keeps the previous liquid.
-    if (const std::optional<int> found = Liquids::indexOf(m_state.Combo1Text)) {
+    if (const std::optional<int> found = Liquids::indexOf(m_state.selectorText)) {
         const Liquid &liquid = Liquids::catalogue[*found];
-        setColours(scene.voda2(), liquid.columnColour);
-        setColours(scene.strui2(), liquid.columnColour);
-        setColours(strui3, liquid.collectedColour);
-        m_state.zhidkost = *found; // also switches the list shown
+        setColours(scene.liquid(), liquid.columnColour);
+        setColours(scene.liquidStream(), liquid.columnColour);
+        setColours(collected, liquid.collectedColour);
+        m_state.liquid = *found; // also switches the list shown
     }
     showMean();
     emit changed();
 }
 
-// sred1 shows the mean of the shown list; an empty list leaves it as it is.
-void Form1::showMean()
+// the mean shows the mean of the shown list; an empty list leaves it as it is.
+void Exercise::showMean()
 {
     if (const std::optional<double> mean =
-            NumberText::meanOf(m_state.List1[m_state.zhidkost], m_locale))
-        m_state.sred1Caption = NumberText::fromNumber(*mean, m_locale);
+            NumberText::meanOf(m_state.results[m_state.liquid], m_locale))
+        m_state.mean = NumberText::fromNumber(*mean, m_locale);
 }

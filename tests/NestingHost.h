@@ -3,8 +3,8 @@
 
 #pragma once
 
+#include "sim/Exercise.h"
 #include "sim/FlowHost.h"
-#include "sim/Form1.h"
 
 #include <algorithm>
 #include <functional>
@@ -18,7 +18,7 @@ class NestingHost : public FlowHost
 public:
     explicit NestingHost(int depth) : m_depth(depth) {}
 
-    Form1 *form = nullptr;
+    Exercise *form = nullptr;
     std::function<void()> atDepth;
     int deepest = 0;
 
@@ -31,9 +31,9 @@ public:
             form->noteWindowClosed();
             return;
         }
-        while (form->state().scene.voda1().height > 2000)
-            form->Command9_Click();
-        form->Command2_Click();
+        while (form->state().scene.water().height > 2000)
+            form->drainWater();
+        form->fillWater();
     }
     void waitForEvents() override {}
     double now() override { return m_clock; }

@@ -5,7 +5,7 @@
 
 #include "scenario/Script.h"
 #include "scenario/ScriptedHost.h"
-#include "sim/Form1.h"
+#include "sim/Exercise.h"
 
 // A fresh main window that has played `script` to its end on the scripted
 // host, readings and results with the decimal comma.
@@ -14,13 +14,13 @@ struct Session {
                      const QLocale &locale = QLocale(QLocale::Russian, QLocale::Russia))
         : host(parseScript(script)), form(host, locale)
     {
-        form.Form_Load();
+        form.load();
         host.play(form);
     }
 
-    const Form1State &state() const { return form.state(); }
+    const ExerciseState &state() const { return form.state(); }
     const Scene &scene() const { return form.state().scene; }
 
     ScriptedHost host;
-    Form1 form;
+    Exercise form;
 };

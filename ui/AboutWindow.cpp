@@ -36,13 +36,13 @@ AboutWindow::AboutWindow(QWidget *mainWindow, Hold hold)
         drawing.setDevicePixelRatio(ratio);
         image->setPixmap(drawing);
     };
-    draw(m_ui->Image1, QStringLiteral(":/art/stone.svg"));
-    draw(m_ui->Image2, QStringLiteral(":/art/stone.svg"));
-    draw(m_ui->Image3, QStringLiteral(":/art/title1.svg"));
-    draw(m_ui->Image4, QStringLiteral(":/art/title2.svg"));
+    draw(m_ui->leftStone, QStringLiteral(":/art/stone.svg"));
+    draw(m_ui->rightStone, QStringLiteral(":/art/stone.svg"));
+    draw(m_ui->titleTop, QStringLiteral(":/art/title1.svg"));
+    draw(m_ui->titleBottom, QStringLiteral(":/art/title2.svg"));
 
     const QString serif = QStringLiteral("Times New Roman");
-    m_ui->Label4_1->setFont(Fonts::font(QStringLiteral("Arial"), 8.25, true));
+    m_ui->purposeLabel->setFont(Fonts::font(QStringLiteral("Arial"), 8.25, true));
     m_ui->Label3->setFont(Fonts::font(serif, 9.75, true));
     m_ui->Label2->setFont(Fonts::font(serif, 9, true));
     m_ui->Label1->setFont(Fonts::font(serif, 12, true));
@@ -51,7 +51,7 @@ AboutWindow::AboutWindow(QWidget *mainWindow, Hold hold)
         p.setColor(QPalette::WindowText, c);
         label->setPalette(p);
     };
-    colour(m_ui->Label4_1, Qt::white);
+    colour(m_ui->purposeLabel, Qt::white);
     for (QLabel *label : {m_ui->Label3, m_ui->Label2, m_ui->Label1})
         colour(label, Qt::yellow);
 

@@ -6,7 +6,7 @@
 #include "scene/Geometry.h"
 #include "scene/Scene.h"
 #include "sim/Apparatus.h"
-#include "sim/Form1.h"
+#include "sim/Exercise.h"
 #include "ui/Accessibility.h"
 #include "ui/ApparatusView.h"
 #include "ui/Flash.h"
@@ -23,8 +23,8 @@
 #include <QTimer>
 #include <utility>
 
-MainWindow::MainWindow(Form1 &form, QWidget *parent)
-    : QMainWindow(parent), m_form(form), m_ui(std::make_unique<Ui::MainWindow>())
+MainWindow::MainWindow(Exercise &form, QWidget *parent)
+    : QMainWindow(parent), m_exercise(form), m_ui(std::make_unique<Ui::MainWindow>())
 {
     m_ui->setupUi(this);
     // A fixed window: minimise and close, no maximise.
@@ -36,15 +36,15 @@ MainWindow::MainWindow(Form1 &form, QWidget *parent)
     m_apparatus->setGeometry(QRect(QPoint(0, 0), m_apparatus->sizeHint()));
     m_apparatus->lower();
     m_ui->centralwidget->setFixedSize(m_apparatus->sizeHint());
-    QWidget::setTabOrder(m_ui->Command2, m_apparatus); // after the designed tab stops
-    m_apparatus->setFocusArea(
-        QRect(0, 0, std::min(m_ui->Frame1->x(), m_ui->Frame3->x()), m_apparatus->height()));
+    QWidget::setTabOrder(m_ui->fillWaterButton, m_apparatus); // after the designed tab stops
+    m_apparatus->setFocusArea(QRect(
+        0, 0, std::min(m_ui->waterFrame->x(), m_ui->calculationFrame->x()), m_apparatus->height()));
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     setUpLook();
     setUpSelector();
     nameMean({});
-    m_ui->Frame3->installEventFilter(this);
+    m_ui->calculationFrame->installEventFilter(this);
     // Keys reach these filters after the screen reader's bridge has offered
     // them to the reader: a key the reader takes for itself never acts here.
     for (QWidget *control : m_ui->centralwidget->findChildren<QWidget *>())
@@ -81,9 +81,11 @@ MainWindow::MainWindow(Form1 &form, QWidget *parent)
 void MainWindow::setUpLook()
 {
     const QString sansSerif = QStringLiteral("MS Sans Serif");
-    for (QWidget *w : std::initializer_list<QWidget *>{m_ui->Label18, m_ui->lo, m_ui->ll})
+    for (QWidget *w : std::initializer_list<QWidget *>{m_ui->headingLabel, m_ui->waterReadingBox,
+                                                       m_ui->liquidReadingBox})
         w->setFont(Fonts::font(sansSerif, 12, true));
-    for (QWidget *w : std::initializer_list<QWidget *>{m_ui->Label16, m_ui->Label17})
+    for (QWidget *w :
+         std::initializer_list<QWidget *>{m_ui->waterReadingCaption, m_ui->liquidReadingCaption})
         w->setFont(Fonts::font(sansSerif, 13.5, true));
 
     // Only the frames' captions take the highlight colour; their controls keep
@@ -94,7 +96,7 @@ void MainWindow::setUpLook()
         caption.setColor(role, standard.color(QPalette::Highlight));
         controls.setColor(role, standard.color(role));
     }
-    for (QGroupBox *frame : {m_ui->Frame1, m_ui->Frame2, m_ui->Frame3}) {
+    for (QGroupBox *frame : {m_ui->waterFrame, m_ui->liquidFrame, m_ui->calculationFrame}) {
         frame->setAutoFillBackground(true); // frames hide the table top behind them
         frame->setPalette(caption);
         for (QWidget *control : frame->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
@@ -104,7 +106,7 @@ void MainWindow::setUpLook()
 
 void MainWindow::setUpSelector()
 {
-    QComboBox *combo = m_ui->Combo1;
+    QComboBox *combo = m_ui->liquidSelector;
     combo->addItems(Liquids::selectorOrder());
     combo->setCompleter(nullptr); // typed text stays as typed
     // An editable combo box picks the item its typed text names once the edit
@@ -113,25 +115,25 @@ void MainWindow::setUpSelector()
     QObject::disconnect(combo->lineEdit(), &QLineEdit::editingFinished, combo, nullptr);
     QObject::disconnect(combo->lineEdit(), &QLineEdit::returnPressed, combo, nullptr);
     // The text at start names a liquid of the list.
-    combo->setCurrentIndex(combo->findText(m_form.state().Combo1Text, Qt::MatchExactly));
+    combo->setCurrentIndex(combo->findText(m_exercise.state().selectorText, Qt::MatchExactly));
 }
 
 // Names as a screen reader speaks them: the design names the controls without
 // their decorative marks; the mean is named by its caption and its value.
 void MainWindow::nameMean(const QString &mean)
 {
-    QString name = m_ui->Label15->text().remove(u':');
+    QString name = m_ui->meanCaption->text().remove(u':');
     if (!mean.isEmpty())
         name += u' ' + mean;
-    if (m_ui->sred1->accessibleName() != name) // a change is announced even when equal
-        m_ui->sred1->setAccessibleName(name);
+    if (m_ui->meanLabel->accessibleName() != name) // a change is announced even when equal
+        m_ui->meanLabel->setAccessibleName(name);
 }
 
 // A mean too long for its place is cut visibly, never silently into
 // another number; the whole of it is in the tool tip and the spoken name.
 void MainWindow::showMean(const QString &mean)
 {
-    QLabel *label = m_ui->sred1;
+    QLabel *label = m_ui->meanLabel;
     const QString shown =
         label->fontMetrics().elidedText(mean, Qt::ElideRight, label->contentsRect().width());
     label->setText(shown);
@@ -142,16 +144,19 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::connectHandlers()
 {
-    Form1 &form = m_form;
+    Exercise &form = m_exercise;
     Ui::MainWindow &ui = *m_ui;
     // The core announces every change it makes; the window shows it from there.
-    connect(&form, &Form1::changed, this, &MainWindow::sync);
+    connect(&form, &Exercise::changed, this, &MainWindow::sync);
 
-    const std::pair<QAbstractButton *, void (Form1::*)()> buttons[] = {
-        {ui.Command1, &Form1::Command1_Click}, {ui.Command3, &Form1::Command3_Click},
-        {ui.Command2, &Form1::Command2_Click}, {ui.Command9, &Form1::Command9_Click},
-        {ui.Command4, &Form1::Command4_Click}, {ui.Command10, &Form1::Command10_Click},
-        {ui.Command6, &Form1::Command6_Click},
+    const std::pair<QAbstractButton *, void (Exercise::*)()> buttons[] = {
+        {ui.openTapButton, &Exercise::openTap},
+        {ui.closeTapButton, &Exercise::closeTap},
+        {ui.fillWaterButton, &Exercise::fillWater},
+        {ui.drainWaterButton, &Exercise::drainWater},
+        {ui.fillLiquidButton, &Exercise::fillLiquid},
+        {ui.drainLiquidButton, &Exercise::drainLiquid},
+        {ui.clearButton, &Exercise::clearResults},
     };
     // A refusal comes first in a handler, before any flow: the button pressed
     // last is the one refused, and flashes.
@@ -159,7 +164,7 @@ void MainWindow::connectHandlers()
         connect(button, &QAbstractButton::clicked, this, [this, b = button] { m_pressed = b; });
         connect(button, &QAbstractButton::clicked, &form, handler);
     }
-    connect(&form, &Form1::refused, this, [this](Refusal why) {
+    connect(&form, &Exercise::refused, this, [this](Refusal why) {
         m_refusal = why;
         if (m_pressed) {
             m_flash->ring(m_pressed);
@@ -167,10 +172,11 @@ void MainWindow::connectHandlers()
         }
     });
     // A refused reading: the box to correct flashes and takes the focus.
-    connect(ui.Command5, &QAbstractButton::clicked, this, [this] {
+    connect(ui.computeButton, &QAbstractButton::clicked, this, [this] {
         m_pressed = nullptr;
-        if (const std::optional<Form1::Reading> refused = m_form.Command5_Click()) {
-            QLineEdit *box = *refused == Form1::Reading::lo ? m_ui->lo : m_ui->ll;
+        if (const std::optional<Exercise::Reading> refused = m_exercise.computeViscosity()) {
+            QLineEdit *box = *refused == Exercise::Reading::water ? m_ui->waterReadingBox
+                                                                  : m_ui->liquidReadingBox;
             box->setFocus(Qt::OtherFocusReason);
             box->selectAll();
             m_flash->ring(box);
@@ -178,35 +184,35 @@ void MainWindow::connectHandlers()
             return;
         }
         // Spoken where the student is, ready for the next readings.
-        const Form1State &state = m_form.state();
-        if (const QStringList &results = state.List1[state.zhidkost]; !results.isEmpty())
-            m_announcer->announce(tr("Результат %1, среднее значение %2")
-                                      .arg(results.constLast(), state.sred1Caption));
+        const ExerciseState &state = m_exercise.state();
+        if (const QStringList &results = state.results[state.liquid]; !results.isEmpty())
+            m_announcer->announce(
+                tr("Результат %1, среднее значение %2").arg(results.constLast(), state.mean));
     });
 
-    connect(ui.Command6, &QAbstractButton::clicked, this,
+    connect(ui.clearButton, &QAbstractButton::clicked, this,
             [this] { m_announcer->announce(tr("Список результатов очищен")); });
 
     // Typing into the selector runs nothing; only a pick from its list does.
-    connect(ui.Combo1, &QComboBox::editTextChanged, &form, &Form1::setCombo1Text);
+    connect(ui.liquidSelector, &QComboBox::editTextChanged, &form, &Exercise::setSelectorText);
     // A pick has set the edit text, and so the selector's text, already.
-    connect(ui.Combo1, &QComboBox::activated, &form, &Form1::Combo1_Click);
+    connect(ui.liquidSelector, &QComboBox::activated, &form, &Exercise::chooseLiquid);
     // The Enter that confirms a pick also reaches the window once the list has
     // closed: it has done its work.
-    connect(ui.Combo1, &QComboBox::activated, this, [this] {
+    connect(ui.liquidSelector, &QComboBox::activated, this, [this] {
         m_pickConfirmed = true;
         QTimer::singleShot(0, this, [this] { m_pickConfirmed = false; });
     });
     // F10 opens the menu, as on the desktops' own programs.
     connect(new QShortcut(Qt::Key_F10, this), &QShortcut::activated, this,
-            [this] { m_ui->menubar->setActiveAction(m_ui->menu->menuAction()); });
+            [this] { m_ui->menubar->setActiveAction(m_ui->mainMenu->menuAction()); });
 
-    connect(ui.реверс, &QAction::triggered, &form, &Form1::revers_Click);
-    connect(ui.опрогр, &QAction::triggered, this, &MainWindow::aboutRequested);
+    connect(ui.reverseScaleAction, &QAction::triggered, &form, &Exercise::reverseScale);
+    connect(ui.aboutAction, &QAction::triggered, this, &MainWindow::aboutRequested);
     // "Теория" and "Таблица вязкостей" do nothing.
 
-    connect(ui.lo, &QLineEdit::textChanged, &form, &Form1::setLoText);
-    connect(ui.ll, &QLineEdit::textChanged, &form, &Form1::setLlText);
+    connect(ui.waterReadingBox, &QLineEdit::textChanged, &form, &Exercise::setWaterReading);
+    connect(ui.liquidReadingBox, &QLineEdit::textChanged, &form, &Exercise::setLiquidReading);
 }
 
 // Enter takes a reading from l0 on to l', and computes from l'; elsewhere it
@@ -216,22 +222,22 @@ void MainWindow::pressEnter()
     if (std::exchange(m_pickConfirmed, false))
         return; // the Enter that chose a liquid in the selector's list
     QWidget *focused = QApplication::focusWidget();
-    if (focused == m_ui->lo)
-        m_ui->ll->setFocus(Qt::TabFocusReason);
-    else if (focused == m_ui->ll)
-        m_ui->Command5->animateClick();
+    if (focused == m_ui->waterReadingBox)
+        m_ui->liquidReadingBox->setFocus(Qt::TabFocusReason);
+    else if (focused == m_ui->liquidReadingBox)
+        m_ui->computeButton->animateClick();
     else if (auto *button = qobject_cast<QPushButton *>(focused);
              button && button->window() == this)
         button->animateClick();
-    else if (m_ui->Command1->isEnabled())
-        m_ui->Command1->animateClick();
+    else if (m_ui->openTapButton->isEnabled())
+        m_ui->openTapButton->animateClick();
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
     // Alt+Р, the calculation frame's access key, leads to the first reading.
-    if (watched == m_ui->Frame3 && event->type() == QEvent::Shortcut) {
-        m_ui->lo->setFocus(Qt::ShortcutFocusReason);
+    if (watched == m_ui->calculationFrame && event->type() == QEvent::Shortcut) {
+        m_ui->waterReadingBox->setFocus(Qt::ShortcutFocusReason);
         return true;
     }
     if (event->type() == QEvent::KeyPress) {
@@ -253,15 +259,14 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 // The reading boxes' key filter sees typed keys only; pasted text passes as it is.
 bool MainWindow::filterReadingKey(QObject *watched, QEvent *event)
 {
-    QLineEdit *box = watched == m_ui->lo ? m_ui->lo : watched == m_ui->ll ? m_ui->ll : nullptr;
+    QLineEdit *box = watched == m_ui->waterReadingBox    ? m_ui->waterReadingBox
+                     : watched == m_ui->liquidReadingBox ? m_ui->liquidReadingBox
+                                                         : nullptr;
     const QString typed = static_cast<QKeyEvent *>(event)->text();
     if (!box || typed.size() != 1)
         return false;
     QChar key = typed.front();
-    if (box == m_ui->lo)
-        m_form.lo_KeyPress(key);
-    else
-        m_form.ll_KeyPress(key);
+    m_exercise.filterReadingKey(key);
     if (key == typed.front())
         return false;
     box->insert(QString(key));
@@ -279,19 +284,19 @@ void MainWindow::keyPressEvent(QKeyEvent *event)
 
 void MainWindow::focusTap()
 {
-    (m_ui->Command3->isEnabled() ? m_ui->Command3 : m_ui->Command1)->setFocus();
+    (m_ui->closeTapButton->isEnabled() ? m_ui->closeTapButton : m_ui->openTapButton)->setFocus();
 }
 
 void MainWindow::sync()
 {
-    const Form1State &state = m_form.state();
-    syncTap(state.Command1Enabled);
-    m_ui->Label18->setText(state.Label18Caption);
-    m_ui->Label18->adjustSize(); // the heading sizes itself to the liquid's name
-    syncList(state.zhidkost, state.List1[state.zhidkost]);
-    showMean(state.sred1Caption);
-    nameMean(state.sred1Caption);
-    m_ui->реверс->setChecked(state.reversChecked);
+    const ExerciseState &state = m_exercise.state();
+    syncTap(!state.tapOpen);
+    m_ui->headingLabel->setText(state.heading);
+    m_ui->headingLabel->adjustSize(); // the heading sizes itself to the liquid's name
+    syncList(state.liquid, state.results[state.liquid]);
+    showMean(state.mean);
+    nameMean(state.mean);
+    m_ui->reverseScaleAction->setChecked(state.scaleReversed);
     m_apparatus->refresh();
     describeApparatus();
     speakLevels();
@@ -304,7 +309,7 @@ void MainWindow::sync()
 // the focus on to the selector and select its text.
 void MainWindow::syncTap(bool closed)
 {
-    QPushButton *open = m_ui->Command1, *close = m_ui->Command3;
+    QPushButton *open = m_ui->openTapButton, *close = m_ui->closeTapButton;
     if (open->isEnabled() == closed && close->isEnabled() == !closed)
         return;
     QPushButton *now = closed ? open : close, *before = closed ? close : open;
@@ -318,7 +323,7 @@ void MainWindow::syncTap(bool closed)
 // appended, so that a screen reader hears of the new row, and scrolled to.
 void MainWindow::syncList(int liquid, const QStringList &items)
 {
-    QListWidget *view = m_ui->List1;
+    QListWidget *view = m_ui->resultsList;
     const int count = view->count();
     bool prefix = liquid == m_listLiquid && count <= items.size();
     for (int row = 0; prefix && row < count; ++row)
@@ -340,17 +345,17 @@ void MainWindow::syncList(int liquid, const QStringList &items)
 QString MainWindow::level(const Element &column, int decimals) const
 {
     const double divisions = Geometry::divisionsAboveZero(column);
-    const bool reversed = m_form.state().reversChecked;
-    return m_form.locale().toString(reversed ? Scene::scaleMarks - 1 - divisions : divisions, 'f',
-                                    decimals);
+    const bool reversed = m_exercise.state().scaleReversed;
+    return m_exercise.locale().toString(reversed ? Scene::scaleMarks - 1 - divisions : divisions,
+                                        'f', decimals);
 }
 
 QString MainWindow::apparatusInWords() const
 {
-    const Form1State &state = m_form.state();
+    const ExerciseState &state = m_exercise.state();
     return tr("Вода %1, %2 %3, кран %4")
-        .arg(level(state.scene.voda1()), state.Label18Caption, level(state.scene.voda2()),
-             state.Command3Enabled ? tr("открыт") : tr("закрыт"));
+        .arg(level(state.scene.water()), state.heading, level(state.scene.liquid()),
+             state.tapOpen ? tr("открыт") : tr("закрыт"));
 }
 
 // What the apparatus shows, in words, at most twice a second while it moves.
@@ -376,10 +381,10 @@ void MainWindow::describeApparatus()
 // is shown; a key, Alt+З among them, silences what Orca was saying.
 void MainWindow::speakLevels()
 {
-    const Form1State &state = m_form.state();
-    const bool tapOpen = state.Command3Enabled;
+    const ExerciseState &state = m_exercise.state();
+    const bool tapOpen = state.tapOpen;
     const QString levels =
-        tr("%1 и %2").arg(level(state.scene.voda1(), 1), level(state.scene.voda2(), 1));
+        tr("%1 и %2").arg(level(state.scene.water(), 1), level(state.scene.liquid(), 1));
     if (!m_apparatus->hasFocus()) {
         m_spokenTapOpen = tapOpen;
         m_spokenLevels = levels;
@@ -403,10 +408,10 @@ void MainWindow::speakLevels()
 // A tube that runs dry while the tap is open is told wherever the focus is.
 void MainWindow::tellRunningDry()
 {
-    const Scene &scene = m_form.state().scene;
-    const bool waterDry = scene.voda1().height <= Apparatus::waterEmptyLimit;
-    const bool liquidDry = scene.voda2().height <= Geometry::emptyColumnHeight;
-    if (m_form.state().Command3Enabled) {
+    const Scene &scene = m_exercise.state().scene;
+    const bool waterDry = scene.water().height <= Apparatus::waterEmptyLimit;
+    const bool liquidDry = scene.liquid().height <= Geometry::emptyColumnHeight;
+    if (m_exercise.state().tapOpen) {
         if (waterDry && !m_waterDry)
             m_announcer->announce(tr("Левая трубка опустела"));
         if (liquidDry && !m_liquidDry)
@@ -437,5 +442,5 @@ QString MainWindow::spokenReason(Refusal why)
 
 void MainWindow::closeEvent(QCloseEvent *) // accepted as it comes: the window closes
 {
-    m_form.noteWindowClosed();
+    m_exercise.noteWindowClosed();
 }

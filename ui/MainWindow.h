@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "sim/Form1.h"
+#include "sim/Exercise.h"
 #include "sim/Liquids.h"
 
 #include <QMainWindow>
@@ -18,14 +18,14 @@ namespace Ui {
 class MainWindow;
 }
 
-// The main window Form1: the apparatus view with the frames and controls over
-// it. Every control calls one handler of the core's Form1; the window shows
+// The main window: the apparatus view with the frames and controls over
+// it. Every control calls one handler of the core's Exercise; the window shows
 // the state whenever the core announces a change.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
 public:
-    explicit MainWindow(Form1 &form, QWidget *parent = nullptr);
+    explicit MainWindow(Exercise &form, QWidget *parent = nullptr);
     ~MainWindow() override;
 
     ApparatusView *apparatus() const { return m_apparatus; }
@@ -42,7 +42,7 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    // Brings every widget in line with the core's state; runs on Form1::changed.
+    // Brings every widget in line with the core's state; runs on Exercise::changed.
     void sync();
     void setUpLook();
     void setUpSelector();
@@ -60,13 +60,13 @@ private:
     void tellRunningDry();
     static QString spokenReason(Refusal why);
 
-    Form1 &m_form;
+    Exercise &m_exercise;
     std::unique_ptr<Ui::MainWindow> m_ui;
     ApparatusView *m_apparatus;
     Flash *m_flash;
     Announcer *m_announcer;
     QWidget *m_pressed = nullptr; // the button whose handler ran last
-    int m_listLiquid = -1;        // the liquid whose results List1 shows
+    int m_listLiquid = -1;        // the liquid whose results the list shows
     QTimer m_describing;          // runs for half a second after each description
     bool m_describeAgain = false; // a change came meanwhile
     QTimer m_speaking;            // runs for two seconds after the levels are spoken

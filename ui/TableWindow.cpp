@@ -33,13 +33,13 @@ TableWindow::TableWindow(const QWidget &mainWindow, QWidget *parent)
         line->setPalette(grey);
         line->setAutoFillBackground(true);
     }
-    Form_Load(mainWindow);
+    load(mainWindow);
 }
 
 TableWindow::~TableWindow() = default;
 
 // Top first, then Left: the main window's outer left edge plus its outer width.
-void TableWindow::Form_Load(const QWidget &mainWindow)
+void TableWindow::load(const QWidget &mainWindow)
 {
     const QRect outer = mainWindow.frameGeometry();
     move(x(), outer.top());

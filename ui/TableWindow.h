@@ -21,7 +21,7 @@ public:
     ~TableWindow() override;
 
 private:
-    void Form_Load(const QWidget &mainWindow);
+    void load(const QWidget &mainWindow);
 
     std::unique_ptr<Ui::TableWindow> m_ui;
 };

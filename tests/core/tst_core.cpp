@@ -124,23 +124,23 @@ void TestCore::readings()
         {"lo", Refusal::ReadingL0}, {"ll", Refusal::ReadingL1}, {"range", Refusal::OutOfRange}};
     const bool refused = reasons.count(result);
     QCOMPARE(s.state().beeps, refused ? 1 : 0);
-    QCOMPARE(s.state().List1[0], refused ? QStringList{} : QStringList{result});
-    QCOMPARE(s.state().sred1Caption, refused ? QString() : result);
+    QCOMPARE(s.state().results[0], refused ? QStringList{} : QStringList{result});
+    QCOMPARE(s.state().mean, refused ? QString() : result);
     if (!refused)
         return;
     std::optional<Refusal> why;
-    QObject::connect(&s.form, &Form1::refused, [&why](Refusal r) { why = r; });
+    QObject::connect(&s.form, &Exercise::refused, [&why](Refusal r) { why = r; });
     // The box that takes the focus: l0 unless l' alone is at fault.
-    QCOMPARE(s.form.Command5_Click() == Form1::Reading::lo, result != QLatin1String("ll"));
+    QCOMPARE(s.form.computeViscosity() == Exercise::Reading::water, result != QLatin1String("ll"));
     QCOMPARE(why, reasons.at(result));
 }
 
 void TestCore::liquidsFall_data()
 {
     QTest::addColumn<QString>("liquid");
-    QTest::addColumn<float>("height");              // of voda2 after three ticks from 415 twips
-    QTest::addRow("xylene") << "Ксилол" << 265.0f;  // k 0.6: 50 a tick
-    QTest::addRow("acetone") << "Ацетон" << 115.0f; // k 0.3: 100
+    QTest::addColumn<float>("height");             // of testLiquid after three ticks from 415 twips
+    QTest::addRow("xylene") << "Ксилол" << 265.0f; // k 0.6: 50 a tick
+    QTest::addRow("acetone") << "Ацетон" << 115.0f;                 // k 0.3: 100
     QTest::addRow("ethanol") << "Спирт этиловый" << 341.23f;        // k 1.22: 24.59
     QTest::addRow("serum") << "Сыворотка" << 340.0f;                // k 1.2: 25
     QTest::addRow("plasma") << "Плазма" << 377.5f;                  // k 2.4: 12.5
@@ -156,15 +156,15 @@ void TestCore::liquidsFall()
     const QString choose = liquid.startsWith(QLatin1String("type ")) ? liquid : "pick " + liquid;
     Session s(choose + QStringLiteral("\nfill left\nfill left\nfill right\nfill right\n"
                                       "open\ntick 3\ndump\n"));
-    QCOMPARE(qRound(s.scene().voda2().height * 100), qRound(height * 100));
-    QCOMPARE(s.scene().voda2().bottom(), s.scene().voda1().bottom()); // both on their floors
-    QCOMPARE(s.scene().voda1().height, 325.0f);                       // water: 30 a tick
+    QCOMPARE(qRound(s.scene().liquid().height * 100), qRound(height * 100));
+    QCOMPARE(s.scene().liquid().bottom(), s.scene().water().bottom()); // both on their floors
+    QCOMPARE(s.scene().water().height, 325.0f);                        // water: 30 a tick
 }
 
 void TestCore::tickIsASeventhOfASecond()
 {
     Session s(QStringLiteral("fill left\nopen\ntick 7\ndump\n"));
-    QCOMPARE(s.scene().voda1().height, 215.0f - 7 * 30);
+    QCOMPARE(s.scene().water().height, 215.0f - 7 * 30);
     QVERIFY(qAbs(s.host.now() - 1.0) < 1e-9);
 }
 
@@ -174,9 +174,9 @@ void TestCore::vesselLimits()
     const QString fillBoth = QStringLiteral("fill left\nfill right\n").repeated(16);
     const QString flows = QStringLiteral("pick Кровь (жен.)\n") +
                           (fillBoth + QStringLiteral("open\ntick 1000\n")).repeated(2);
-    QCOMPARE(Session(flows).scene().strui3().height, 1185.0f);
+    QCOMPARE(Session(flows).scene().collected().height, 1185.0f);
     const QString drains = fillBoth + QStringLiteral("drain left\ndrain right\n").repeated(32);
-    QCOMPARE(Session(flows + drains).scene().strui3().height, 1305.0f);
+    QCOMPARE(Session(flows + drains).scene().collected().height, 1305.0f);
 }
 
 // Nesting lives on the heap: 100,000 nested runs fit a thread stack of 256 KiB.
@@ -186,10 +186,10 @@ void TestCore::deepNestingOnSmallStack()
     NestingHost host(depth);
     int left = -1;
     QThread *thread = QThread::create([&host, &left] {
-        Form1 form(host, russian);
+        Exercise form(host, russian);
         host.form = &form;
-        form.Command2_Click();
-        form.Command1_Click();
+        form.fillWater();
+        form.openTap();
         left = form.invocations(); // closing the window ends every run
     });
     thread->setStackSize(256 * 1024);

@@ -38,10 +38,10 @@ QStringList randomScript(quint32 seed)
 // every action and tick (docs/architecture.md lists them with their rules).
 struct Promise {
     const char *name;
-    bool (*holds)(const Form1 &form);
+    bool (*holds)(const Exercise &form);
 };
 
-bool columnsInTheirTubes(const Form1 &form)
+bool columnsInTheirTubes(const Exercise &form)
 {
     const Scene &scene = form.state().scene;
     const auto within = [](const Element &e, float lowest, float highest, float bottom) {
@@ -53,43 +53,42 @@ bool columnsInTheirTubes(const Form1 &form)
     // Water levels go by tens from 15, and a whole step from 35 leaves 5; a
     // fill is refused from 3200.
     constexpr float most = Apparatus::fillLimit + Apparatus::fillStep;
-    return within(scene.voda1(), 5, most, floor) &&
-           within(scene.voda2(), emptyColumnHeight, most, floor) &&
-           within(scene.strui3(), collectedStartHeight, Apparatus::collectedDrainLimit + 1, vessel);
+    return within(scene.water(), 5, most, floor) &&
+           within(scene.liquid(), emptyColumnHeight, most, floor) &&
+           within(scene.collected(), collectedStartHeight, Apparatus::collectedDrainLimit + 1,
+                  vessel);
 }
 
-bool listReadsBackWithItsMean(const Form1 &form)
+bool listReadsBackWithItsMean(const Exercise &form)
 {
-    const Form1State &s = form.state();
-    const QStringList &shown = s.List1[s.zhidkost];
+    const ExerciseState &s = form.state();
+    const QStringList &shown = s.results[s.liquid];
     for (const QString &item : shown) {
         const std::optional<double> value = NumberText::toNumber(item, form.locale());
         if (!value || NumberText::fromNumber(*value, form.locale()) != item)
             return false;
     }
     const std::optional<double> mean = NumberText::meanOf(shown, form.locale());
-    return !mean || s.sred1Caption == NumberText::fromNumber(*mean, form.locale());
+    return !mean || s.mean == NumberText::fromNumber(*mean, form.locale());
 }
 
 const Promise promises[] = {
     {"every column stays in its tube, on its floor", columnsInTheirTubes},
-    {"the tap is open or closed, never both",
-     [](const Form1 &f) { return f.state().Command1Enabled != f.state().Command3Enabled; }},
     {"a stream shows only while the liquid flows, the water's only with the tap open",
-     [](const Form1 &f) {
-         const bool flowing = f.invocations() > 0, open = f.state().Command3Enabled;
-         return (!f.state().scene.strui1().visible || (flowing && open)) &&
-                (!f.state().scene.strui2().visible || flowing);
+     [](const Exercise &f) {
+         const bool flowing = f.invocations() > 0, open = f.state().tapOpen;
+         return (!f.state().scene.waterStream().visible || (flowing && open)) &&
+                (!f.state().scene.liquidStream().visible || flowing);
      }},
     {"the shown list's items read back and sred1 is their mean", listReadsBackWithItsMean},
     {"the heading names the chosen liquid", // every pick here names a liquid
-     [](const Form1 &f) {
-         return f.state().Label18Caption == Liquids::catalogue[f.state().zhidkost].name;
+     [](const Exercise &f) {
+         return f.state().heading == Liquids::catalogue[f.state().liquid].name;
      }},
 };
 
 // The first broken promise as the state stands, or an empty text.
-QString brokenPromise(const Form1 &form)
+QString brokenPromise(const Exercise &form)
 {
     for (const Promise &promise : promises)
         if (!promise.holds(form))
@@ -100,7 +99,7 @@ QString brokenPromise(const Form1 &form)
 QString failureOf(const QStringList &script)
 {
     ScriptedHost host(parseScript(script.join(u'\n')));
-    Form1 form(host, QLocale(QLocale::Russian, QLocale::Russia));
+    Exercise form(host, QLocale(QLocale::Russian, QLocale::Russia));
     QString failure;
     host.setObserver([&](ScriptedHost::Moment moment) {
         if (moment == ScriptedHost::Moment::End)
@@ -108,7 +107,7 @@ QString failureOf(const QStringList &script)
         if (failure.isEmpty() && !(failure = brokenPromise(form)).isEmpty())
             failure = QStringLiteral("before line %1: %2").arg(host.position() + 1).arg(failure);
     });
-    form.Form_Load();
+    form.load();
     host.play(form);
     return failure;
 }

@@ -8,7 +8,7 @@
 // every click either appends or beeps.
 #include "measure/NumberText.h"
 #include "scenario/ScriptedHost.h"
-#include "sim/Form1.h"
+#include "sim/Exercise.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -25,9 +25,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     script[2].kind = script[3].kind = script[4].kind = Action::Kind::Compute;
     for (const QLocale &locale : {QLocale(QLocale::Russian, QLocale::Russia), QLocale::c()}) {
         ScriptedHost host(script);
-        Form1 form(host, locale);
+        Exercise form(host, locale);
         host.play(form);
-        const QStringList &list = form.state().List1[0];
+        const QStringList &list = form.state().results[0];
         for (const QString &item : list) {
             const std::optional<double> value = NumberText::toNumber(item, form.locale());
             if (!value || NumberText::fromNumber(*value, form.locale()) != item)
@@ -35,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         }
         const std::optional<double> mean = NumberText::meanOf(list, form.locale());
         if (!list.isEmpty() &&
-            (!mean || form.state().sred1Caption != NumberText::fromNumber(*mean, form.locale())))
+            (!mean || form.state().mean != NumberText::fromNumber(*mean, form.locale())))
             std::abort();
         if (list.size() + form.state().beeps != 3)
             std::abort();

@@ -4,7 +4,7 @@
 // Fuzz target: the scenario driver's script parser, and playing what it
 // parsed while the script's ticks stay few.
 #include "scenario/ScriptedHost.h"
-#include "sim/Form1.h"
+#include "sim/Exercise.h"
 
 #include <cstdint>
 
@@ -19,8 +19,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (ticks > tickBudget)
         return 0;
     ScriptedHost host(std::move(script), [](const QByteArray &) {});
-    Form1 form(host, QLocale(QLocale::Russian, QLocale::Russia));
-    form.Form_Load();
+    Exercise form(host, QLocale(QLocale::Russian, QLocale::Russia));
+    form.load();
     try {
         host.play(form);
     } catch (const ScriptError &) {

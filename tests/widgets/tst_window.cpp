@@ -6,7 +6,7 @@
 // scheme and the screen reader.
 #include "scene/Geometry.h"
 #include "sim/Apparatus.h"
-#include "sim/Form1.h"
+#include "sim/Exercise.h"
 #include "tests/widgets/Window.h"
 #include "ui/ApparatusView.h"
 #include "ui/Drawings.h"
@@ -115,11 +115,11 @@ private:
             if (n == ticks)
                 m_program->mainWindow().close();
         };
-        click("Command1");
+        click("openTapButton");
     }
     void pick(const QString &liquid)
     {
-        auto *combo = child<QComboBox>("Combo1");
+        auto *combo = child<QComboBox>("liquidSelector");
         const int index = combo->findText(liquid);
         combo->setCurrentIndex(index);
         emit combo->activated(index);
@@ -211,8 +211,8 @@ void TestWindow::pictures()
     QImage shown;
     if (picture == QLatin1String("flowing") || picture == QLatin1String("stopped")) {
         pick(QStringLiteral("Плазма"));
-        click("Command2", 4);
-        click("Command4", 4);
+        click("fillWaterButton", 4);
+        click("fillLiquidButton", 4);
         const bool flowing = picture == QLatin1String("flowing");
         m_host->onTickWait = [&](int n) {
             if (n == 7 && flowing) { // the screen shows six steps
@@ -222,8 +222,8 @@ void TestWindow::pictures()
                 // After six steps the student closes the tap and drains the
                 // water: no stream, no stale column top.
                 QTimer::singleShot(0, &window, [&] {
-                    click("Command3");
-                    click("Command9");
+                    click("closeTapButton");
+                    click("drainWaterButton");
                     QTimer::singleShot(100, &window, [&] {
                         shown = onScreen(&window);
                         window.close();
@@ -231,7 +231,7 @@ void TestWindow::pictures()
                 });
             }
         };
-        click("Command1");
+        click("openTapButton");
     } else if (picture == QLatin1String("table")) {
         TableWindow table(window);
         table.show();
@@ -241,10 +241,13 @@ void TestWindow::pictures()
     } else {
         if (picture == QLatin1String("reversed")) { // with female blood's red film in the tube
             pick(QStringLiteral("Кровь (жен.)"));
-            child<QLineEdit>("lo")->setText(QStringLiteral("180")); // and a result in the list
-            child<QLineEdit>("ll")->setText(QStringLiteral("7,5"));
-            click("Command5");
-            m_program->mainWindow().findChild<QAction *>(QStringLiteral("реверс"))->trigger();
+            child<QLineEdit>("waterReadingBox")
+                ->setText(QStringLiteral("180")); // and a result in the list
+            child<QLineEdit>("liquidReadingBox")->setText(QStringLiteral("7,5"));
+            click("computeButton");
+            m_program->mainWindow()
+                .findChild<QAction *>(QStringLiteral("reverseScaleAction"))
+                ->trigger();
         }
         QTest::qWait(100);
         shown = onScreen(&window);
@@ -271,15 +274,15 @@ void TestWindow::tickRepaintsOnlyTheLiquid()
     auto *view = m_program->mainWindow().findChild<ApparatusView *>();
     view->installEventFilter(&painted);
     m_host->fastClock = false; // each tick is painted
-    click("Command2", 4);
-    click("Command4", 4);
+    click("fillWaterButton", 4);
+    click("fillLiquidButton", 4);
     m_host->onTickWait = [&](int n) {
         if (n == 2) // from the second tick on
             painted.pixels = 0;
         else if (n == 6)
             m_program->mainWindow().close();
     };
-    click("Command1");
+    click("openTapButton");
     const qint64 ticks = 4, viewPixels = qint64(view->width()) * view->height();
     QVERIFY2(painted.pixels > 0 && painted.pixels < ticks * viewPixels / 20, // a twentieth a tick
              qPrintable(QString::number(painted.pixels)));
@@ -291,8 +294,8 @@ void TestWindow::tickRepaintsOnlyTheLiquid()
 void TestWindow::aboutStandsWhileFlowing()
 {
     m_host->fastClock = false;
-    click("Command2", 3);
-    click("Command4", 3);
+    click("fillWaterButton", 3);
+    click("fillLiquidButton", 3);
     QImage shown;
     QString title;
     int ticksBefore = 0, ticksAfter = 0, ticksInHold = -1;
@@ -302,7 +305,7 @@ void TestWindow::aboutStandsWhileFlowing()
     m_program->setAboutHold([&] {
         QWidget *about = nullptr;
         for (QWidget *w : QApplication::topLevelWidgets())
-            about = w->objectName() == QLatin1String("Form2") && w->isVisible() ? w : about;
+            about = w->objectName() == QLatin1String("AboutWindow") && w->isVisible() ? w : about;
         QVERIFY(about);
         QCOMPARE(about->cursor().shape(), Qt::WaitCursor);
         shown = onScreen(about);
@@ -336,9 +339,9 @@ void TestWindow::aboutStandsWhileFlowing()
             std::this_thread::sleep_for(std::chrono::milliseconds(400)); // ticks pass meanwhile
             ::kill(wm, SIGCONT);
         });
-        m_program->mainWindow().findChild<QAction *>(QStringLiteral("опрогр"))->trigger();
+        m_program->mainWindow().findChild<QAction *>(QStringLiteral("aboutAction"))->trigger();
     });
-    click("Command1");
+    click("openTapButton");
     resume.join();
     QVERIFY(matchesPicture(shown, QStringLiteral("about")));
     QCOMPARE(title, QStringLiteral("О программе Тальвен"));
@@ -355,7 +358,8 @@ void TestWindow::aboutStandsWhileFlowing()
 void TestWindow::captionAndCentre()
 {
     QWidget &window = m_program->mainWindow();
-    const QFont bar = window.findChild<QMenuBar *>()->font(), popup = child<QMenu>("menu")->font();
+    const QFont bar = window.findChild<QMenuBar *>()->font(),
+                popup = child<QMenu>("mainMenu")->font();
     QCOMPARE(popup.family(), bar.family()); // one font for the whole menu
     QCOMPARE(popup.pointSizeF(), bar.pointSizeF());
     QCOMPARE(titleOnServer(window), QStringLiteral("Тальвен (интерактивная лабораторная работа)"));
@@ -372,13 +376,13 @@ void TestWindow::captionAndCentre()
 void TestWindow::keyboard()
 {
     QWidget &window = m_program->mainWindow();
-    auto *open = child("Command1"), *close = child("Command3");
-    auto *lo = child<QLineEdit>("lo"), *ll = child<QLineEdit>("ll");
+    auto *open = child("openTapButton"), *close = child("closeTapButton");
+    auto *lo = child<QLineEdit>("waterReadingBox"), *ll = child<QLineEdit>("liquidReadingBox");
     QCOMPARE(QApplication::focusWidget(), open);
     // Opening the tap leads the focus to "Закрыть кран", closing it back.
     QTest::keyClick(&window, Qt::Key_Return);
     QTRY_COMPARE(QApplication::focusWidget(), close);
-    QVERIFY(!child<QComboBox>("Combo1")->lineEdit()->hasSelectedText());
+    QVERIFY(!child<QComboBox>("liquidSelector")->lineEdit()->hasSelectedText());
     QTest::keyClick(close, Qt::Key_Space);
     QTRY_COMPARE(QApplication::focusWidget(), open);
     // Alt+Р leads to l0; Enter goes on to l', and computes from there.
@@ -393,8 +397,8 @@ void TestWindow::keyboard()
     QTest::keyClicks(ll, QStringLiteral("7.5"));
     QCOMPARE(ll->text(), QStringLiteral("7,5"));
     QTest::keyClick(ll, Qt::Key_Enter, Qt::KeypadModifier);
-    QTRY_COMPARE(child<QListWidget>("List1")->count(), 1);
-    QCOMPARE(child<QListWidget>("List1")->item(0)->text(), QStringLiteral("24"));
+    QTRY_COMPARE(child<QListWidget>("resultsList")->count(), 1);
+    QCOMPARE(child<QListWidget>("resultsList")->item(0)->text(), QStringLiteral("24"));
     QVERIFY(open->isEnabled()); // Enter in a reading box does not open the tap
     // A refused reading is selected for correction.
     ll->setText(QStringLiteral("abc"));
@@ -403,14 +407,14 @@ void TestWindow::keyboard()
     ll->setText(QStringLiteral("7,5"));
     // Alt+П presses "Подсчитать вязкость >"; Enter elsewhere opens the tap.
     QTest::sendKeyEvent(QTest::Click, &window, Qt::Key(u'П'), QStringLiteral("п"), Qt::AltModifier);
-    QTRY_COMPARE(child<QListWidget>("List1")->count(), 2);
-    child<QListWidget>("List1")->setFocus();
+    QTRY_COMPARE(child<QListWidget>("resultsList")->count(), 2);
+    child<QListWidget>("resultsList")->setFocus();
     QTest::keyClick(&window, Qt::Key_Return);
     QTRY_VERIFY(close->isEnabled());
     QTest::keyClick(close, Qt::Key_Space);
     QTRY_VERIFY(open->isEnabled());
     // Enter that confirms a pick in the selector's list chooses the liquid, nothing else.
-    auto *combo = child<QComboBox>("Combo1");
+    auto *combo = child<QComboBox>("liquidSelector");
     combo->setFocus();
     QProcess xdotool; // the X server's own keys: the list is a window of its own
     xdotool.start(QStringLiteral("xdotool"),
@@ -418,7 +422,7 @@ void TestWindow::keyboard()
     QTRY_COMPARE(xdotool.state(), QProcess::NotRunning);
     QTRY_VERIFY(!combo->view()->isVisible());
     QTest::qWait(100);
-    QCOMPARE(child<QLabel>("Label18")->text(), combo->currentText());
+    QCOMPARE(child<QLabel>("headingLabel")->text(), combo->currentText());
     QVERIFY(open->isEnabled());
 }
 
@@ -439,18 +443,21 @@ void TestWindow::accessKeys()
         reached << (menu ? menu->objectName() + u'/' + (item ? item->objectName() : QString())
                          : QApplication::focusWidget()->objectName());
     }
-    QCOMPARE(reached,
-             (QStringList{"Command2", "Command4", "Command6", "Command1", "Command9", "Command10",
-                          "menu/", "menu/teoria", "menu/tabliza", "сервис/реверс", "Command10"}));
-    QVERIFY(child<QAction>("реверс")->isChecked());
+    QCOMPARE(reached, (QStringList{"fillWaterButton", "fillLiquidButton", "clearButton",
+                                   "openTapButton", "drainWaterButton", "drainLiquidButton",
+                                   "mainMenu/", "mainMenu/theoryAction", "mainMenu/tableAction",
+                                   "serviceMenu/reverseScaleAction", "drainLiquidButton"}));
+    QVERIFY(child<QAction>("reverseScaleAction")->isChecked());
 }
 
 // Every control that takes the focus shows it: the highlight colour just
 // outside each of its four sides, whole at any scale.
 void TestWindow::focusIsVisible()
 {
-    for (const char *name : {"Command1", "Combo1", "Text3", "Command9", "Command4", "Command10",
-                             "lo", "ll", "Command5", "Command6", "List1", "Command2"}) {
+    for (const char *name :
+         {"openTapButton", "liquidSelector", "waterName", "drainWaterButton", "fillLiquidButton",
+          "drainLiquidButton", "waterReadingBox", "liquidReadingBox", "computeButton",
+          "clearButton", "resultsList", "fillWaterButton"}) {
         auto *control = child<QWidget>(name);
         control->setFocus();
         const auto shows = [&](QRect strip) {
@@ -475,7 +482,7 @@ void TestWindow::apparatusTakesTheFocus()
 {
     MainWindow &window = m_program->mainWindow();
     QWidget *apparatus = window.apparatus();
-    QPushButton *open = child("Command1");
+    QPushButton *open = child("openTapButton");
     QWidgetList order{QApplication::focusWidget()};
     do {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -488,7 +495,7 @@ void TestWindow::apparatusTakesTheFocus()
                apparatus->palette().color(QPalette::Highlight);
     };
     QVERIFY(!outlined());
-    click("Command2", 3);
+    click("fillWaterButton", 3);
     apparatus->setFocus(Qt::TabFocusReason);
     QTRY_VERIFY(outlined());
     QWidget *focusedWhenClosed = nullptr;
@@ -519,14 +526,14 @@ void TestWindow::refusalIsSeen()
                around.pixel(0, around.height() / 2) == Flash::colour &&
                qRed(middle) > qGreen(middle) + 20; // tinted within
     };
-    QWidget *open = child("Command1"), *ll = child<QLineEdit>("ll");
-    child<QLineEdit>("lo")->setText(QStringLiteral("1"));
-    click("Command5");
+    QWidget *open = child("openTapButton"), *ll = child<QLineEdit>("liquidReadingBox");
+    child<QLineEdit>("waterReadingBox")->setText(QStringLiteral("1"));
+    click("computeButton");
     QCOMPARE(QApplication::focusWidget(), ll); // the box to correct
     QTRY_VERIFY(ringed(ll));
     QVERIFY(!ringed(open));
     QTRY_VERIFY(!ringed(ll)); // a moment, not for ever
-    click("Command1");
+    click("openTapButton");
     QTRY_VERIFY(ringed(open));
 }
 
@@ -561,7 +568,7 @@ void TestWindow::darkScheme()
     check({110, 56}, {110, 60}); // a tick of the right scale
     check({48, 100}, {45, 100}); // the left tube's outline
     check(zero, {30, 254});
-    QVERIFY(child<QWidget>("Frame3")->palette().color(QPalette::Window) ==
+    QVERIFY(child<QWidget>("calculationFrame")->palette().color(QPalette::Window) ==
             dark.color(QPalette::Window));
 }
 
@@ -588,46 +595,47 @@ void TestWindow::screenReader()
     QCOMPARE(view->text(QAccessible::Name), QStringLiteral("Вискозиметр"));
     QCOMPARE(describe(m_program->mainWindow().apparatus()),
              QStringLiteral("Вода 0,00, Ксилол 0,00, кран закрыт"));
-    click("Command2");
+    click("fillWaterButton");
     QTRY_COMPARE(describe(m_program->mainWindow().apparatus()),
                  QStringLiteral("Вода 0,33, Ксилол 0,00, кран закрыт"));
-    m_program->mainWindow().findChild<QAction *>(QStringLiteral("реверс"))->trigger();
+    m_program->mainWindow().findChild<QAction *>(QStringLiteral("reverseScaleAction"))->trigger();
     QTRY_COMPARE(describe(m_program->mainWindow().apparatus()),
                  QStringLiteral("Вода 4,67, Ксилол 5,00, кран закрыт"));
 
-    QAccessibleInterface *water = QAccessible::queryAccessibleInterface(child<QWidget>("Text3"));
+    QAccessibleInterface *water =
+        QAccessible::queryAccessibleInterface(child<QWidget>("waterName"));
     QVERIFY(water->state().readOnly && !water->state().editable);
-    QCOMPARE(water->text(QAccessible::Value), child<QLineEdit>("Text3")->text());
+    QCOMPARE(water->text(QAccessible::Value), child<QLineEdit>("waterName")->text());
     QVERIFY(water->text(QAccessible::Description).isEmpty()); // the text is told once
     // Names as they are spoken: no decorative marks (tests/a11y/orca.sh hears them).
     QStringList spoken;
-    for (const char *name : {"Text3", "ll", "Command5", "Command6"})
+    for (const char *name : {"waterName", "liquidReadingBox", "computeButton", "clearButton"})
         spoken
             << QAccessible::queryAccessibleInterface(child<QWidget>(name))->text(QAccessible::Name);
     QCOMPARE(spoken, (QStringList{"Вода", "l штрих", "Подсчитать вязкость", "Очистить"}));
-    QCOMPARE(QAccessible::queryAccessibleInterface(child<QWidget>("lo"))->role(),
+    QCOMPARE(QAccessible::queryAccessibleInterface(child<QWidget>("waterReadingBox"))->role(),
              QAccessible::EditableText); // a reading box stays a field to type in
     QCOMPARE(
-        QAccessible::queryAccessibleInterface(child<QWidget>("sred1"))->text(QAccessible::Name),
+        QAccessible::queryAccessibleInterface(child<QWidget>("meanLabel"))->text(QAccessible::Name),
         QStringLiteral("Среднее значение относительной вязкости"));
-    QAccessibleInterface *menu = QAccessible::queryAccessibleInterface(child<QMenu>("menu"));
+    QAccessibleInterface *menu = QAccessible::queryAccessibleInterface(child<QMenu>("mainMenu"));
     QStringList names;
     for (int i = 0; i < menu->childCount(); ++i)
         names << menu->child(i)->text(QAccessible::Name);
     QCOMPARE(names, (QStringList{"Сервис", "Теория", "Таблица вязкостей", "", "О программе..."}));
 
-    child<QLineEdit>("lo")->setText(QStringLiteral("1"));
-    child<QLineEdit>("ll")->setText(QStringLiteral("2"));
+    child<QLineEdit>("waterReadingBox")->setText(QStringLiteral("1"));
+    child<QLineEdit>("liquidReadingBox")->setText(QStringLiteral("2"));
     rowEvents.clear();
-    click("Command5");
+    click("computeButton");
     QCOMPARE(rowEvents, QList{QAccessible::TableModelChanged}); // the description is unchanged
     QCOMPARE(
-        QAccessible::queryAccessibleInterface(child<QWidget>("sred1"))->text(QAccessible::Name),
+        QAccessible::queryAccessibleInterface(child<QWidget>("meanLabel"))->text(QAccessible::Name),
         QStringLiteral("Среднее значение относительной вязкости 0,5"));
 
     // While the liquid flows, the description follows at most twice a second.
     rowEvents.clear();
-    click("Command4", 16);
+    click("fillLiquidButton", 16);
     QElapsedTimer flowing;
     flowing.start();
     flow(100);
@@ -642,8 +650,8 @@ void TestWindow::screenReader()
 void TestWindow::tickWaitServesOnlyTheWindowSystem()
 {
     m_host->fastClock = false;
-    click("Command2", 2);
-    auto *close = child("Command3");
+    click("fillWaterButton", 2);
+    auto *close = child("closeTapButton");
     bool servedInWait = false, closedInWait = true;
     std::thread poster;
     m_host->atLeast = 0.3;
@@ -666,7 +674,7 @@ void TestWindow::tickWaitServesOnlyTheWindowSystem()
             QTimer::singleShot(500, &m_program->mainWindow(), &QWidget::close);
         }
     };
-    click("Command1");
+    click("openTapButton");
     QVERIFY(servedInWait);
     QVERIFY(!closedInWait);
     QVERIFY(!close->isEnabled()); // the click closed the tap after the wait
@@ -677,24 +685,24 @@ void TestWindow::tickWaitServesOnlyTheWindowSystem()
 // event processing.
 void TestWindow::stillFlowAnswersInput()
 {
-    Form1 &form = m_program->form();
-    while (form.state().scene.strui3().height < Apparatus::collectedFlowLimit) {
-        form.Command2_Click(); // each drain adds to the vessel
-        form.Command9_Click();
-        form.Command9_Click();
+    Exercise &form = m_program->exercise();
+    while (form.state().scene.collected().height < Apparatus::collectedFlowLimit) {
+        form.fillWater(); // each drain adds to the vessel
+        form.drainWater();
+        form.drainWater();
     }
     m_host->fastClock = false;
-    child<QComboBox>("Combo1")->setEditText(QStringLiteral("zz"));
-    click("Command2");
-    click("Command4");
-    auto *close = child("Command3");
+    child<QComboBox>("liquidSelector")->setEditText(QStringLiteral("zz"));
+    click("fillWaterButton");
+    click("fillLiquidButton");
+    auto *close = child("closeTapButton");
     m_host->onTickWait = [&](int n) {
         if (n == 12) // the water ran out
             xdo({QStringLiteral("click"), QStringLiteral("1")}, close);
         if (n == 30)
             m_program->mainWindow().close();
     };
-    click("Command1");
+    click("openTapButton");
     QVERIFY(!close->isEnabled());
     QCOMPARE(m_host->tickWaits, 12); // closed at the pass after the click: the flow ended
 }
@@ -704,15 +712,15 @@ void TestWindow::stillFlowAnswersInput()
 void TestWindow::typedTextOnlySteers()
 {
     pick(QStringLiteral("Кровь (жен.)"));
-    auto *combo = child<QComboBox>("Combo1");
+    auto *combo = child<QComboBox>("liquidSelector");
     combo->setFocus();
     combo->setEditText(QStringLiteral("Ксилол"));
-    xdo({QStringLiteral("click"), QStringLiteral("1")}, child("Command4"));
-    QTRY_VERIFY(child("Command4")->hasFocus());
-    QCOMPARE(child<QLabel>("Label18")->text(), QStringLiteral("Кровь (жен.)"));
-    QVERIFY(m_program->form().state().scene.voda2().height > Geometry::emptyColumnHeight);
+    xdo({QStringLiteral("click"), QStringLiteral("1")}, child("fillLiquidButton"));
+    QTRY_VERIFY(child("fillLiquidButton")->hasFocus());
+    QCOMPARE(child<QLabel>("headingLabel")->text(), QStringLiteral("Кровь (жен.)"));
+    QVERIFY(m_program->exercise().state().scene.liquid().height > Geometry::emptyColumnHeight);
 
-    auto *lo = child<QLineEdit>("lo");
+    auto *lo = child<QLineEdit>("waterReadingBox");
     lo->setFocus();
     xdo({QStringLiteral("key"), QStringLiteral("2"), QStringLiteral("alt+Cyrillic_ze")});
     QTRY_COMPARE(lo->text(), QStringLiteral("2"));
@@ -725,7 +733,7 @@ void TestWindow::typedTextOnlySteers()
 void TestWindow::inputInTheHoldIsDropped()
 {
     QWidget &window = m_program->mainWindow();
-    auto *open = child("Command1");
+    auto *open = child("openTapButton");
     QCOMPARE(QApplication::focusWidget(), open);
     m_program->setAboutHold([&] {
         xdo({QStringLiteral("key"), QStringLiteral("Tab"), QStringLiteral("space"),
@@ -735,10 +743,10 @@ void TestWindow::inputInTheHoldIsDropped()
     const auto aboutShown = [] {
         const QWidgetList windows = QApplication::topLevelWidgets();
         return std::any_of(windows.begin(), windows.end(), [](QWidget *w) {
-            return w->objectName() == QLatin1String("Form2") && w->isVisible();
+            return w->objectName() == QLatin1String("AboutWindow") && w->isVisible();
         });
     };
-    window.findChild<QAction *>(QStringLiteral("опрогр"))->trigger();
+    window.findChild<QAction *>(QStringLiteral("aboutAction"))->trigger();
     QVERIFY(aboutShown());
     QTRY_VERIFY(!aboutShown());
     QTest::qWait(300);
@@ -751,7 +759,7 @@ void TestWindow::inputInTheHoldIsDropped()
 // named after the liquid.
 void TestWindow::resultsList()
 {
-    auto *list = child<QListWidget>("List1");
+    auto *list = child<QListWidget>("resultsList");
     const auto newestInView = [list] {
         return list->viewport()->rect().contains(
             list->visualItemRect(list->item(list->count() - 1)));
@@ -760,9 +768,9 @@ void TestWindow::resultsList()
         return QAccessible::queryAccessibleInterface(list)->text(QAccessible::Name);
     };
     const auto result = [this](const char *ll) {
-        child<QLineEdit>("lo")->setText(QStringLiteral("1"));
-        child<QLineEdit>("ll")->setText(QString::fromLatin1(ll));
-        click("Command5");
+        child<QLineEdit>("waterReadingBox")->setText(QStringLiteral("1"));
+        child<QLineEdit>("liquidReadingBox")->setText(QString::fromLatin1(ll));
+        click("computeButton");
     };
     for (int i = 1; i <= 12; ++i) {
         result(qPrintable(QString::number(i)));
@@ -786,10 +794,10 @@ void TestWindow::resultsList()
     QCOMPARE(list->item(0)->text(), plasma);
 
     // A mean longer than its place is cut visibly, and whole in its tool tip.
-    auto *mean = child<QLabel>("sred1");
+    auto *mean = child<QLabel>("meanLabel");
     result("0,000000000001");
     QVERIFY(mean->text().endsWith(u'…'));
-    QCOMPARE(mean->toolTip(), m_program->form().state().sred1Caption);
+    QCOMPARE(mean->toolTip(), m_program->exercise().state().mean);
     QVERIFY(mean->fontMetrics().horizontalAdvance(mean->text()) <= mean->contentsRect().width());
 }
 
@@ -808,7 +816,7 @@ void TestWindow::controlsAreWhole()
         }
     }
     QTest::qWait(100);
-    for (const char *name : {"Text3", "lo", "ll", "List1"}) {
+    for (const char *name : {"waterName", "waterReadingBox", "liquidReadingBox", "resultsList"}) {
         auto *control = child<QWidget>(name);
         const QImage box = onScreen(control, control->rect().adjusted(-1, -1, 1, 1));
         const int w = box.width(), h = box.height(), middle = qGray(box.pixel(w / 2, h / 2));

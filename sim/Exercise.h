@@ -29,33 +29,32 @@ enum class Refusal {
 
 // Everything of the main window that the exercise reads and writes. The
 // widgets are views of it.
-struct Form1State {
+struct ExerciseState {
     Scene scene;
-    // The tap is this pair of Enabled flags: closed (true, false), open (false, true).
-    bool Command1Enabled = true;
-    bool Command3Enabled = false;
-    QString Combo1Text = QStringLiteral("Ксилол"); // the selector's text, typed or picked
-    int zhidkost = 0;                              // selected liquid; its list is the one shown
-    QString Label18Caption;                        // the calculation frame's heading
-    std::array<QStringList, Liquids::count> List1; // results lists by catalogue index
-    QString sred1Caption;                          // mean of the shown list
-    QString loText, llText;                        // the readings l0 and l'
-    bool reversChecked = false;                    // scales numbered from the top down
-    int beeps = 0;                                 // system beeps since the start
+    // Open: "Закрыть кран" works and "Открыть кран" does not; closed, the reverse.
+    bool tapOpen = false;
+    QString selectorText = QStringLiteral("Ксилол"); // the selector's text, typed or picked
+    int liquid = 0;                                  // selected liquid; its list is the one shown
+    QString heading;                                 // the calculation frame's heading
+    std::array<QStringList, Liquids::count> results; // results lists by catalogue index
+    QString mean;                                    // mean of the shown list
+    QString waterReading, liquidReading;             // the readings l0 and l'
+    bool scaleReversed = false;                      // scales numbered from the top down
+    int beeps = 0;                                   // system beeps since the start
 };
 
 // The main window's handlers, named after the control and event they answer.
 // After every handler, and before the flow cycle lets events run, it
 // announces changed(): the window shows the state from that signal alone.
-class Form1 : public QObject
+class Exercise : public QObject
 {
     Q_OBJECT
 public:
     using Reading = Viscosity::Reading;
 
-    Form1(FlowHost &host, const QLocale &locale);
+    Exercise(FlowHost &host, const QLocale &locale);
 
-    const Form1State &state() const { return m_state; }
+    const ExerciseState &state() const { return m_state; }
     const QLocale &locale() const { return m_locale; }
     // Running invocations of the flow cycle; nested ones count one each.
     int invocations() const { return int(m_invocations.size()); }
@@ -63,31 +62,30 @@ public:
     static constexpr std::size_t invocationRecordSize() { return sizeof(Invocation); }
 
     // Text typed into the selector and the reading boxes, pushed as it changes.
-    void setCombo1Text(const QString &text) { m_state.Combo1Text = text; }
-    void setLoText(const QString &text) { m_state.loText = text; }
-    void setLlText(const QString &text) { m_state.llText = text; }
+    void setSelectorText(const QString &text) { m_state.selectorText = text; }
+    void setWaterReading(const QString &text) { m_state.waterReading = text; }
+    void setLiquidReading(const QString &text) { m_state.liquidReading = text; }
 
     // The window has closed: every running flow ends without touching the apparatus.
     void noteWindowClosed() { m_windowClosed = true; }
 
-    void Form_Load();
-    void Combo1_Click(); // a pick from the selector's list
+    void load();
+    void chooseLiquid(); // a pick from the selector's list
 
-    void Command1_Click();  // "Открыть кран": open the tap, run the flow
-    void Command3_Click();  // "Закрыть кран"
-    void Command2_Click();  // left "Больше"
-    void Command9_Click();  // left "Меньше"
-    void Command4_Click();  // right "Больше"
-    void Command10_Click(); // right "Меньше"
+    void openTap();     // "Открыть кран": open the tap, run the flow
+    void closeTap();    // "Закрыть кран"
+    void fillWater();   // left "Больше"
+    void drainWater();  // left "Меньше"
+    void fillLiquid();  // right "Больше"
+    void drainLiquid(); // right "Меньше"
 
-    void lo_KeyPress(QChar &key);
-    void ll_KeyPress(QChar &key);
+    void filterReadingKey(QChar &key); // l0 and l' alike
     // "Подсчитать вязкость": appends l0 / l' to the shown list. A refused
     // reading beeps and names the box to correct.
-    std::optional<Reading> Command5_Click();
-    void Command6_Click(); // "Очистить": empties the shown list
+    std::optional<Reading> computeViscosity();
+    void clearResults(); // "Очистить": empties the shown list
 
-    void revers_Click(); // menu "Реверс шкалы"
+    void reverseScale(); // menu "Реверс шкалы"
 
 signals:
     void changed();
@@ -104,7 +102,7 @@ private:
     // Why the innermost invocation's end test runs.
     enum class EndTest { TapClosed, RightTubeEmpty };
 
-    void utekau();
+    void runFlow();
     void startFlow();
     void driveFlow();
     void flowPass();
@@ -116,7 +114,7 @@ private:
 
     FlowHost &m_host;
     QLocale m_locale;
-    Form1State m_state;
+    ExerciseState m_state;
     std::vector<Invocation> m_invocations; // innermost last
     bool m_driving = false;
     bool m_windowClosed = false;
