@@ -9,7 +9,15 @@
 
 Exercise::Exercise(FlowHost &host, const QLocale &locale)
     : m_host(host), m_locale(NumberText::withoutGrouping(locale))
-{}
+{
+    m_state.selectorText = m_names[Liquids::initial];
+}
+
+void Exercise::setLiquidNames(const Liquids::Names &names)
+{
+    m_names = names;
+    m_state.selectorText = m_names[m_state.liquid];
+}
 
 void Exercise::load()
 {

@@ -33,8 +33,8 @@ struct ExerciseState {
     Scene scene;
     // Open: "Закрыть кран" works and "Открыть кран" does not; closed, the reverse.
     bool tapOpen = false;
-    QString selectorText = QStringLiteral("Ксилол"); // the selector's text, typed or picked
-    int liquid = 0;                                  // selected liquid; its list is the one shown
+    QString selectorText;                            // the selector's text, typed or picked
+    int liquid = Liquids::initial;                   // selected liquid; its list is the one shown
     QString heading;                                 // the calculation frame's heading
     std::array<QStringList, Liquids::count> results; // results lists by catalogue index
     QString mean;                                    // mean of the shown list
@@ -56,6 +56,10 @@ public:
 
     const ExerciseState &state() const { return m_state; }
     const QLocale &locale() const { return m_locale; }
+    // The liquids' names as the selector shows them, the designed ones unless
+    // set; the selector's text steers the flow by them. Set before load().
+    const Liquids::Names &liquidNames() const { return m_names; }
+    void setLiquidNames(const Liquids::Names &names);
     // Running invocations of the flow cycle; nested ones count one each.
     int invocations() const { return int(m_invocations.size()); }
     // The bytes one nested invocation needs, apart from the allocator's slack.
@@ -114,6 +118,7 @@ private:
 
     FlowHost &m_host;
     QLocale m_locale;
+    Liquids::Names m_names = Liquids::designedNames();
     ExerciseState m_state;
     std::vector<Invocation> m_invocations; // innermost last
     bool m_driving = false;

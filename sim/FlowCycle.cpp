@@ -123,7 +123,7 @@ void Exercise::flowPass()
         return;
     }
     // The coefficient follows the selector's text, typed or picked, at every tick.
-    if (const std::optional<int> found = Liquids::indexOf(m_state.selectorText))
+    if (const std::optional<int> found = Liquids::indexOf(m_state.selectorText, m_names))
         invocation.step = Apparatus::waterStep / Liquids::catalogue[*found].k;
     Geometry::lower(testLiquid, invocation.step); // the last partial step stops at the floor
     scene.liquidStream().visible = true;

@@ -5,21 +5,26 @@
 
 #include <algorithm>
 
-std::optional<int> Liquids::indexOf(QStringView text)
+Liquids::Names Liquids::designedNames()
+{
+    Names names;
+    for (int i = 0; i < count; ++i)
+        names[i] = catalogue[i].name.toString();
+    return names;
+}
+
+std::optional<int> Liquids::indexOf(QStringView text, const Names &names)
 {
     for (int i = 0; i < count; ++i) {
-        if (text == catalogue[i].name)
+        if (text == names[i])
             return i;
     }
     return std::nullopt;
 }
 
-QStringList Liquids::selectorOrder()
+QStringList Liquids::selectorOrder(const Names &names)
 {
-    QStringList names;
-    for (const Liquid &liquid : catalogue)
-        names << liquid.name.toString();
-    // Code-point order is the alphabetical order for these names (no "ё").
-    std::sort(names.begin(), names.end());
-    return names;
+    QStringList order(names.begin(), names.end());
+    std::sort(order.begin(), order.end());
+    return order;
 }

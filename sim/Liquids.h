@@ -11,9 +11,11 @@
 #include <optional>
 
 // One test liquid of the catalogue. Its catalogue index selects its results
-// list and is the value of `zhidkost` while it is selected.
+// list and is the value of `liquid` while it is selected; its id names it
+// whatever the language, its name is the designed Russian one.
 struct Liquid {
-    QStringView name;       // exactly as shown in the selector
+    QLatin1StringView id;
+    QStringView name;
     double k;               // flow coefficient: the column falls waterStep / k twips per tick
     Colour columnColour;    // testLiquid and liquidStream, fill and border
     Colour collectedColour; // collected, fill and border
@@ -23,25 +25,31 @@ namespace Liquids {
 
 // clang-format off
 inline constexpr std::array<Liquid, 7> catalogue = {{
-    //  name                 k     column                    collected
-    {u"Ксилол",          0.6,  Colours::paleBlue,   Colours::paleBlue},
-    {u"Ацетон",          0.3,  Colours::paleBlue,   Colours::paleBlue},
-    {u"Спирт этиловый",  1.22, Colours::paleBlue,   Colours::paleBlue},
-    {u"Сыворотка",       1.2,  Colours::darkYellow, Colours::olive},
-    {u"Плазма",          2.4,  Colours::darkYellow, Colours::olive},
-    {u"Кровь (жен.)",    3.9,  Colours::red,        Colours::darkRed},
+    //  id                                  name                 k     column               collected
+    {QLatin1StringView("xylene"),       u"Ксилол",          0.6,  Colours::paleBlue,   Colours::paleBlue},
+    {QLatin1StringView("acetone"),      u"Ацетон",          0.3,  Colours::paleBlue,   Colours::paleBlue},
+    {QLatin1StringView("ethanol"),      u"Спирт этиловый",  1.22, Colours::paleBlue,   Colours::paleBlue},
+    {QLatin1StringView("serum"),        u"Сыворотка",       1.2,  Colours::darkYellow, Colours::olive},
+    {QLatin1StringView("plasma"),       u"Плазма",          2.4,  Colours::darkYellow, Colours::olive},
+    {QLatin1StringView("female-blood"), u"Кровь (жен.)",    3.9,  Colours::red,        Colours::darkRed},
     // The same k as ethanol: male blood drains at ethanol's speed.
-    {u"Кровь (муж.)",    1.22, Colours::red,        Colours::darkRed},
+    {QLatin1StringView("male-blood"),   u"Кровь (муж.)",    1.22, Colours::red,        Colours::darkRed},
 }};
 // clang-format on
 
 inline constexpr int count = int(catalogue.size());
+inline constexpr int initial = 0; // xylene: what the selector shows at start
+
+// The names the selector shows, by catalogue index.
+using Names = std::array<QString, count>;
+Names designedNames();
 
 // The catalogue index of the liquid named exactly `text` (whole text,
 // case-sensitive, first match in catalogue order).
-std::optional<int> indexOf(QStringView text);
+std::optional<int> indexOf(QStringView text, const Names &names);
 
-// The names in the selector's order: alphabetical.
-QStringList selectorOrder();
+// The names in the selector's order: by code point, which is alphabetical
+// for names without "ё".
+QStringList selectorOrder(const Names &names);
 
 } // namespace Liquids

@@ -26,7 +26,7 @@ void Exercise::chooseLiquid()
     Geometry::empty(scene.liquid());
 
     // A typed name that matches no liquid keeps the previous liquid.
-    if (const std::optional<int> found = Liquids::indexOf(m_state.selectorText)) {
+    if (const std::optional<int> found = Liquids::indexOf(m_state.selectorText, m_names)) {
         const Liquid &liquid = Liquids::catalogue[*found];
         setColours(scene.liquid(), liquid.columnColour);
         setColours(scene.liquidStream(), liquid.columnColour);

@@ -107,7 +107,7 @@ void MainWindow::setUpLook()
 void MainWindow::setUpSelector()
 {
     QComboBox *combo = m_ui->liquidSelector;
-    combo->addItems(Liquids::selectorOrder());
+    combo->addItems(Liquids::selectorOrder(m_exercise.liquidNames()));
     combo->setCompleter(nullptr); // typed text stays as typed
     // An editable combo box picks the item its typed text names once the edit
     // is finished (focus lost, Enter); here typing only steers the flow, and
@@ -333,7 +333,7 @@ void MainWindow::syncList(int liquid, const QStringList &items)
         view->addItems(items);
         view->scrollToBottom();
         if (liquid != m_listLiquid)
-            view->setAccessibleName(tr("Результаты: %1").arg(Liquids::catalogue[liquid].name));
+            view->setAccessibleName(tr("Результаты: %1").arg(m_exercise.liquidNames()[liquid]));
         m_listLiquid = liquid;
     } else if (count < items.size()) {
         view->addItems(items.mid(count));

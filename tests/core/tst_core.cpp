@@ -38,6 +38,7 @@ private slots:
     void tickIsASeventhOfASecond();
     void vesselLimits();
     void deepNestingOnSmallStack();
+    void liquidsGoByTheNamesShown();
 };
 
 void TestCore::means_data()
@@ -201,4 +202,21 @@ void TestCore::deepNestingOnSmallStack()
 }
 
 QTEST_GUILESS_MAIN(TestCore)
+// A translation shows other names: the selector picks and steers by them,
+// and the liquid stays what it is.
+void TestCore::liquidsGoByTheNamesShown()
+{
+    ScriptedHost host(parseScript(QStringLiteral(
+        "pick Plasma\nfill left\nfill left\nfill right\nfill right\nopen\ntick 3\nclose\n")));
+    Exercise exercise(host, russian);
+    Liquids::Names names = Liquids::designedNames();
+    names[4] = QStringLiteral("Plasma");
+    exercise.setLiquidNames(names);
+    exercise.load();
+    QCOMPARE(exercise.state().heading, QStringLiteral("Ксилол"));
+    host.play(exercise);
+    QCOMPARE(exercise.state().liquid, 4);
+    QCOMPARE(exercise.state().scene.liquid().height, 415 - 3 * 12.5f); // plasma's rate
+}
+
 #include "tst_core.moc"
