@@ -34,7 +34,8 @@ menu_answers() {
     done
     sleep 3.5 # the about window's hold drops the key: once more
   done
-  echo "FAIL: after $probes probes F10 opened no menu within 7 s"
+  echo "FAIL: after $probes probes F10 opened no menu within 7 s" \
+    "(focus on $(xdotool getwindowfocus), Talven's window $window)"
   exit 1
 }
 
