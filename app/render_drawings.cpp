@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <cstdio>
 #include <cstdlib>
 
 int main(int argc, char *argv[])
@@ -16,6 +17,10 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);        // Fusion's pictures are resources of QtWidgets
     QFile out(app.arguments().value(1)); // without a FILE, nothing opens
     const QByteArray drawings = Drawings::encode(StartDrawings::list());
-    return out.open(QIODevice::WriteOnly) && out.write(drawings) == drawings.size() ? EXIT_SUCCESS
-                                                                                    : EXIT_FAILURE;
+    if (!out.open(QIODevice::WriteOnly) || out.write(drawings) != drawings.size()) {
+        std::fprintf(stderr, "talven-render-drawings: cannot write %s: %s\n",
+                     qPrintable(out.fileName()), qPrintable(out.errorString()));
+        return EXIT_FAILURE;
+    }
+    return EXIT_SUCCESS;
 }

@@ -7,6 +7,7 @@
 
 #include <QGuiApplication>
 #include <QImage>
+#include <cstdio>
 #include <cstdlib>
 
 int main(int argc, char *argv[])
@@ -16,5 +17,10 @@ int main(int argc, char *argv[])
     const QStringList args = app.arguments(); // a missing one renders or saves nothing
     const int size = args.value(3).toInt();
     const QImage image = Drawings::render(args.value(1), QSize(size, size));
-    return image.save(args.value(2)) ? EXIT_SUCCESS : EXIT_FAILURE;
+    if (image.isNull() || !image.save(args.value(2))) {
+        std::fprintf(stderr, "talven-render-icon: cannot render %s at %d px into %s\n",
+                     qPrintable(args.value(1)), size, qPrintable(args.value(2)));
+        return EXIT_FAILURE;
+    }
+    return EXIT_SUCCESS;
 }

@@ -4,6 +4,7 @@
 #include "scenario/Script.h"
 
 #include <QStringList>
+#include <algorithm>
 
 namespace {
 

@@ -45,7 +45,11 @@ void WindowSystemWait::until(Moment moment)
         itimerspec alarm{};
         alarm.it_value.tv_sec = time_t(duration_cast<seconds>(at).count());
         alarm.it_value.tv_nsec = long((at % seconds(1)).count());
-        timerfd_settime(m_timer, TFD_TIMER_ABSTIME, &alarm, nullptr);
+        if (timerfd_settime(m_timer, TFD_TIMER_ABSTIME, &alarm, nullptr) != 0) {
+            m_fired.reset(); // the wait sleeps in slices from now on
+            ::close(m_timer);
+            m_timer = -1;
+        }
     }
     QAbstractEventDispatcher *dispatcher = QAbstractEventDispatcher::instance();
     while (steady_clock::now() < moment) {
