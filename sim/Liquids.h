@@ -24,7 +24,7 @@ struct Liquid {
 namespace Liquids {
 
 // clang-format off
-inline constexpr std::array<Liquid, 7> catalogue = {{
+inline constexpr Liquid catalogue[] = {
     //  id                                  name                 k     column               collected
     {QLatin1StringView("xylene"),       u"Ксилол",          0.6,  Colours::paleBlue,   Colours::paleBlue},
     {QLatin1StringView("acetone"),      u"Ацетон",          0.3,  Colours::paleBlue,   Colours::paleBlue},
@@ -34,10 +34,10 @@ inline constexpr std::array<Liquid, 7> catalogue = {{
     {QLatin1StringView("female-blood"), u"Кровь (жен.)",    3.9,  Colours::red,        Colours::darkRed},
     // The same k as ethanol: male blood drains at ethanol's speed.
     {QLatin1StringView("male-blood"),   u"Кровь (муж.)",    1.22, Colours::red,        Colours::darkRed},
-}};
+};
 // clang-format on
 
-inline constexpr int count = int(catalogue.size());
+inline constexpr int count = int(std::size(catalogue));
 inline constexpr int initial = 0; // xylene: what the selector shows at start
 
 // The names the selector shows, by catalogue index.
