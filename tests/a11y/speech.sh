@@ -56,41 +56,35 @@ CONF
 }
 
 step=0
+said() { tail -c +"$from" "$speech"; } # since the step's keys
+fail() {
+  echo "FAIL: step $step: $1; Orca said:"
+  said
+  exit 1
+}
 # expect TEXT...: each TEXT is spoken within 20 s of the step's keys.
 expect() {
   for text in "$@"; do
     for _ in $(seq 200); do
-      tail -c +"$from" "$speech" | grep -qF -- "$text" && continue 2
+      said | grep -qF -- "$text" && continue 2
       sleep 0.1
     done
-    echo "FAIL: step $step: Orca did not say \"$text\"; it said:"
-    tail -c +"$from" "$speech"
-    exit 1
+    fail "no \"$text\""
   done
 }
-
 # expect_silence TEXT: TEXT is not spoken within 2 s of the step's keys.
 expect_silence() {
   sleep 2
-  if tail -c +"$from" "$speech" | grep -qF -- "$1"; then
-    echo "FAIL: step $step: Orca said \"$1\":"
-    tail -c +"$from" "$speech"
-    exit 1
-  fi
+  ! said | grep -qF -- "$1" || fail "\"$1\""
 }
-
 # expect_changes TEXT N: N different utterances with TEXT within 20 s.
 expect_changes() {
   for _ in $(seq 200); do
-    [ "$(tail -c +"$from" "$speech" | cut -d' ' -f2- | grep -F -- "$1" | sort -u | wc -l)" -ge "$2" ] &&
-      return
+    [ "$(said | cut -d' ' -f2- | grep -F -- "$1" | sort -u | wc -l)" -ge "$2" ] && return
     sleep 0.1
   done
-  echo "FAIL: step $step: Orca did not say \"$1\" $2 times; it said:"
-  tail -c +"$from" "$speech"
-  exit 1
+  fail "not $2 times \"$1\""
 }
-
 keys() {
   step=$((step + 1))
   from=$(($(stat -c %s "$speech") + 1))

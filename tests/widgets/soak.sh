@@ -36,6 +36,9 @@ menu_answers() {
   done
   echo "FAIL: after $probes probes F10 opened no menu within 7 s" \
     "(focus on $(xdotool getwindowfocus), Talven's window $window)"
+  xdotool search --onlyvisible --pid "$pid" getwindowname %@ 2>/dev/null || true
+  tail -n 5 "$work/talven.err"
+  ! command -v gdb >/dev/null || gdb -p "$pid" -batch -ex bt 2>/dev/null | grep '^#' | head -n 25
   exit 1
 }
 
