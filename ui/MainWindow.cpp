@@ -14,6 +14,7 @@
 #include "ui/StartDrawings.h"
 #include "ui_MainWindow.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFocusFrame>
 #include <QKeyEvent>
@@ -206,6 +207,18 @@ void MainWindow::connectHandlers()
     // F10 opens the menu, as on the desktops' own programs.
     connect(new QShortcut(Qt::Key_F10, this), &QShortcut::activated, this,
             [this] { m_ui->menubar->setActiveAction(m_ui->mainMenu->menuAction()); });
+    // The focus never left the control under the menu, so Qt tells nothing as
+    // the menu closes: a screen reader is told where the student is again.
+    for (QMenu *menu : m_ui->menubar->findChildren<QMenu *>())
+        connect(menu, &QMenu::aboutToHide, this, [] {
+            QTimer::singleShot(0, [] {
+                QWidget *focused = QApplication::focusWidget();
+                if (focused && !QApplication::activePopupWidget()) {
+                    QAccessibleEvent told(focused, QAccessible::Focus);
+                    QAccessible::updateAccessibility(&told);
+                }
+            });
+        });
 
     connect(ui.reverseScaleAction, &QAction::triggered, &form, &Exercise::reverseScale);
     connect(ui.aboutAction, &QAction::triggered, this, &MainWindow::aboutRequested);
