@@ -3,6 +3,8 @@
 
 #include "scenario/Script.h"
 
+#include "sim/Clicks.h"
+
 #include <QStringList>
 #include <algorithm>
 
@@ -13,17 +15,9 @@ struct Keyword {
     Action::Kind kind;
 };
 
-// Lines that are the keyword alone.
+// Lines that are the keyword alone, besides the clicks.
 constexpr Keyword plain[] = {
-    {"fill left", Action::Kind::FillLeft},
-    {"fill right", Action::Kind::FillRight},
-    {"drain left", Action::Kind::DrainLeft},
-    {"drain right", Action::Kind::DrainRight},
-    {"open", Action::Kind::Open},
-    {"close", Action::Kind::Close},
     {"compute", Action::Kind::Compute},
-    {"clear", Action::Kind::Clear},
-    {"reverse", Action::Kind::Reverse},
     {"dump", Action::Kind::Dump},
     {"tick", Action::Kind::Tick},
 };
@@ -40,6 +34,13 @@ Action parseLine(const QString &line)
 {
     Action action;
     action.text = line;
+    for (const Click &click : Clicks::all) {
+        if (line == QLatin1String(click.keyword)) {
+            action.kind = Action::Kind::Click;
+            action.click = &click;
+            return action;
+        }
+    }
     for (const Keyword &k : plain) {
         if (line == QLatin1String(k.word)) {
             action.kind = k.kind;

@@ -4,6 +4,7 @@
 #include "scenario/ScriptedHost.h"
 
 #include "scenario/Dump.h"
+#include "sim/Clicks.h"
 #include "sim/Exercise.h"
 
 #include <QJsonArray>
@@ -155,25 +156,9 @@ void ScriptedHost::dispatch(const Action &action)
     case Action::Kind::Type:
         form.setSelectorText(action.argument);
         break;
-    case Action::Kind::FillLeft:
-        form.fillWater();
-        break;
-    case Action::Kind::FillRight:
-        form.fillLiquid();
-        break;
-    case Action::Kind::DrainLeft:
-        form.drainWater();
-        break;
-    case Action::Kind::DrainRight:
-        form.drainLiquid();
-        break;
-    case Action::Kind::Open:
-        if (!form.state().tapOpen) // a disabled button takes no click
-            form.openTap();
-        break;
-    case Action::Kind::Close:
-        if (form.state().tapOpen)
-            form.closeTap();
+    case Action::Kind::Click:
+        if (action.click->enabled(form.state()))
+            (form.*action.click->handler)();
         break;
     case Action::Kind::Lo:
         typeReading(form, true, action.argument);
@@ -183,12 +168,6 @@ void ScriptedHost::dispatch(const Action &action)
         break;
     case Action::Kind::Compute:
         form.computeViscosity();
-        break;
-    case Action::Kind::Clear:
-        form.clearResults();
-        break;
-    case Action::Kind::Reverse:
-        form.reverseScale();
         break;
     case Action::Kind::Dump:
         if (m_sink)

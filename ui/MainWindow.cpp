@@ -6,6 +6,7 @@
 #include "scene/Geometry.h"
 #include "scene/Scene.h"
 #include "sim/Apparatus.h"
+#include "sim/Clicks.h"
 #include "sim/Exercise.h"
 #include "ui/Accessibility.h"
 #include "ui/ApparatusView.h"
@@ -150,20 +151,24 @@ void MainWindow::connectHandlers()
     // The core announces every change it makes; the window shows it from there.
     connect(&form, &Exercise::changed, this, &MainWindow::sync);
 
-    const std::pair<QAbstractButton *, void (Exercise::*)()> buttons[] = {
-        {ui.openTapButton, &Exercise::openTap},
-        {ui.closeTapButton, &Exercise::closeTap},
-        {ui.fillWaterButton, &Exercise::fillWater},
-        {ui.drainWaterButton, &Exercise::drainWater},
-        {ui.fillLiquidButton, &Exercise::fillLiquid},
-        {ui.drainLiquidButton, &Exercise::drainLiquid},
-        {ui.clearButton, &Exercise::clearResults},
-    };
+    // Each button and menu item names its click (sim/Clicks.h) in the design.
     // A refusal comes first in a handler, before any flow: the button pressed
     // last is the one refused, and flashes.
-    for (const auto &[button, handler] : buttons) {
-        connect(button, &QAbstractButton::clicked, this, [this, b = button] { m_pressed = b; });
-        connect(button, &QAbstractButton::clicked, &form, handler);
+    for (const Click &click : Clicks::all) {
+        const auto names = [&click](const QObject *o) {
+            return o->property("click").toString() == QLatin1String(click.keyword);
+        };
+        for (QAbstractButton *button : findChildren<QAbstractButton *>()) {
+            if (!names(button))
+                continue;
+            connect(button, &QAbstractButton::clicked, this,
+                    [this, button] { m_pressed = button; });
+            connect(button, &QAbstractButton::clicked, &form, click.handler);
+        }
+        for (QAction *action : findChildren<QAction *>()) {
+            if (names(action))
+                connect(action, &QAction::triggered, &form, click.handler);
+        }
     }
     connect(&form, &Exercise::refused, this, [this](Refusal why) {
         m_refusal = why;
@@ -220,7 +225,6 @@ void MainWindow::connectHandlers()
             });
         });
 
-    connect(ui.reverseScaleAction, &QAction::triggered, &form, &Exercise::reverseScale);
     connect(ui.aboutAction, &QAction::triggered, this, &MainWindow::aboutRequested);
     // "Теория" and "Таблица вязкостей" do nothing.
 

@@ -5,9 +5,12 @@
 // liquids' speeds, the tick and deep nesting. Long sequences are scenario
 // files (tests/scenarios).
 #include "measure/NumberText.h"
+#include "sim/Clicks.h"
 #include "tests/NestingHost.h"
 #include "tests/Session.h"
 
+#include <QFile>
+#include <QRegularExpression>
 #include <QTest>
 #include <QThread>
 #include <map>
@@ -39,6 +42,7 @@ private slots:
     void vesselLimits();
     void deepNestingOnSmallStack();
     void liquidsGoByTheNamesShown();
+    void readmeNamesTheScriptLines();
 };
 
 void TestCore::means_data()
@@ -217,6 +221,27 @@ void TestCore::liquidsGoByTheNamesShown()
     host.play(exercise);
     QCOMPARE(exercise.state().liquid, 4);
     QCOMPARE(exercise.state().scene.liquid().height, 415 - 3 * 12.5f); // plasma's rate
+}
+
+// The README's table of script lines names every click the driver plays, and
+// every line it names without a placeholder is one the driver knows.
+void TestCore::readmeNamesTheScriptLines()
+{
+    QFile readme(QStringLiteral(TALVEN_README));
+    QVERIFY(readme.open(QIODevice::ReadOnly));
+    QStringList named;
+    const QRegularExpression row(QStringLiteral("^\\| (`[^|]+`) \\|")),
+        word(QStringLiteral("`([^`]+)`"));
+    for (const QString &line : QString::fromUtf8(readme.readAll()).split(u'\n')) {
+        for (auto words = word.globalMatch(row.match(line).captured(1)); words.hasNext();)
+            named << words.next().captured(1);
+    }
+    for (const Click &click : Clicks::all)
+        QVERIFY2(named.contains(QLatin1String(click.keyword)), click.keyword);
+    for (const QString &line : std::as_const(named)) {
+        if (line == line.toLower())
+            QVERIFY2(parseScript(line).front().kind != Action::Kind::Unknown, qPrintable(line));
+    }
 }
 
 #include "tst_core.moc"
