@@ -24,6 +24,9 @@ visible_windows() { xdotool search --onlyvisible --pid "$pid" 2>/dev/null | wc -
 menu_answers() {
   local before
   for _ in 1 2; do
+    # xdotool types a letter missing from the keymap by remapping a key for
+    # a moment; a release can then go astray and leave a modifier held.
+    xdotool keyup Alt_L Alt_R Control_L Control_R Shift_L Shift_R ISO_Level3_Shift
     xdotool key Escape Escape
     sleep 0.3
     before=$(visible_windows)
