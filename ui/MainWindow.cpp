@@ -213,10 +213,11 @@ void MainWindow::connectHandlers()
     connect(new QShortcut(Qt::Key_F10, this), &QShortcut::activated, this,
             [this] { m_ui->menubar->setActiveAction(m_ui->mainMenu->menuAction()); });
     // The focus never left the control under the menu, so Qt tells nothing as
-    // the menu closes: a screen reader is told where the student is again.
+    // the menu closes: a screen reader is told where the student is again,
+    // once it has taken in that the menu closed.
     for (QMenu *menu : m_ui->menubar->findChildren<QMenu *>())
         connect(menu, &QMenu::aboutToHide, this, [] {
-            QTimer::singleShot(0, [] {
+            QTimer::singleShot(300, [] {
                 QWidget *focused = QApplication::focusWidget();
                 if (focused && !QApplication::activePopupWidget()) {
                     QAccessibleEvent told(focused, QAccessible::Focus);
@@ -260,7 +261,11 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-            pressEnter();
+            // With a screen reader listening, the keypad's Enter is its own
+            // ("Where am I" for Orca); Qt hands a key on when the reader is
+            // slow to claim it, so it is never taken for Enter here.
+            if (!(key->key() == Qt::Key_Enter && QAccessible::isActive()))
+                pressEnter();
             return true;
         }
         // An Alt combination whose access key has no enabled control would
