@@ -18,25 +18,29 @@ expect "Открыть кран"
 sixteen="space space space space space space space space space space space space space space space space"
 keys Tab Tab Tab Tab $sixteen Tab Tab Tab Tab Tab Tab Tab $sixteen Tab # both tubes full; the apparatus
 sleep 8 # what the focus brought is said
-keys Return
 opened=$(date +%s.%N)
+keys Return
 sleep 7.3 # between two reports
-keys alt+Cyrillic_ze
 closed=$(date +%s.%N)
+keys alt+Cyrillic_ze
 sleep 5
 
-# The water falls 1/20 of a division a tick of 1/7 s: from the level spoken
-# as the apparatus took the focus, level "a" showed from tick (start - a) * 20.
+# The water falls 1/20 of a division a tick of 1/7 s. The closing report
+# gives the level the water stood at as Alt+З was pressed, so a report of
+# level "a" is of the picture (a - closing level) * 20 ticks before the key.
 # A report names the water's level first.
 awk -v opened="$opened" -v closed="$closed" '
-  /Вода [0-9,]+, / && $1 < opened { start = $3; sub(",", ".", start) }
-  /notification .*[0-9],[0-9]/ && $1 > opened && $1 < closed {
+  FNR == NR {
+    if (/кран закрыт/ && $1 > closed && !end) { match($0, /[0-9]+,[0-9]+/); end = substr($0, RSTART, RLENGTH); sub(",", ".", end) }
+    if (/кран закрыт/ && $1 > closed && !heard) heard = $1 - closed
+    next
+  }
+  /notification .*[0-9],[0-9]/ && !/кран закрыт/ && $1 > opened {
     match($0, /[0-9]+,[0-9]+/); level = substr($0, RSTART, RLENGTH); sub(",", ".", level)
-    shown = opened + (start - level) * 20 / 7
+    shown = closed - (level - end) * 20 / 7
     lag = $1 - shown; if (lag > worst) worst = lag; reports++
   }
-  /кран закрыт/ && $1 > closed && !heard { heard = $1 - closed }
   END {
-    printf "level reports while flowing: %d, worst lag %.2f s\n", reports, worst
+    printf "level reports: %d, the worst heard %.2f s after the picture showed it\n", reports, worst
     printf "closing levels heard %.2f s after Alt+З\n", heard
-  }' "$speech"
+  }' "$speech" "$speech"
