@@ -35,7 +35,9 @@ bool DestroyWatch::nativeEventFilter(const QByteArray &type, void *message, qint
     // with status 1. A server that still answers a moment later has let
     // another client destroy the window.
     m_gone();
-    QTimer::singleShot(settleTime, [this] {
+    // The window as the timer's context: a watch that goes with its window
+    // takes no call later.
+    QTimer::singleShot(settleTime, const_cast<QWidget *>(&m_window), [this] {
         if (serverAnswers())
             m_destroyed();
     });
