@@ -8,6 +8,7 @@
 #include "ui/DesktopStyle.h"
 #include "ui/Drawings.h"
 #include "ui/Fonts.h"
+#include "ui/Translation.h"
 
 #include "app/DestroyWatch.h"
 
@@ -15,6 +16,8 @@
 
 Program::Program(FlowHost &host, const QLocale &locale) : m_exercise(host, locale)
 {
+    // The selector steers the flow by the names it shows.
+    m_exercise.setLiquidNames(Translation::liquidNames());
     // The drawings that app/CMakeLists.txt has the build decode and embed.
     Drawings::useEmbedded(QStringLiteral(":/drawings.bin"));
     // The designed font (MS Sans Serif 8.25 pt, through its stand-in) for

@@ -3,6 +3,7 @@
 
 #include "app/Program.h"
 #include "app/RealHost.h"
+#include "ui/Translation.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -20,6 +21,7 @@ struct HeldMessage {
     QString text;
 };
 std::vector<HeldMessage> held;
+QByteArray noDisplay; // in the user's language, ready before Qt may abort
 
 void holdStartMessage(QtMsgType type, const QMessageLogContext &context, const QString &text)
 {
@@ -28,8 +30,7 @@ void holdStartMessage(QtMsgType type, const QMessageLogContext &context, const Q
             {type, context.file, context.function, context.category, context.line, text});
         return;
     }
-    std::fputs("talven: нет графического сеанса: программе нужен дисплей X11 или Wayland\n",
-               stderr);
+    std::fputs(noDisplay.constData(), stderr);
     std::_Exit(1);
 }
 
@@ -55,9 +56,17 @@ void passOnHeldMessages(QtMessageHandler qtHandler)
 int main(int argc, char *argv[])
 {
     preferX11();
+    Translation translation(Translation::choose(QLocale::system().uiLanguages()));
+    noDisplay =
+        translation
+            .text("main", QT_TRANSLATE_NOOP("main", "talven: нет графического сеанса: "
+                                                    "программе нужен дисплей X11 или Wayland"))
+            .toUtf8() +
+        '\n';
     const QtMessageHandler qtHandler = qInstallMessageHandler(holdStartMessage);
     QApplication app(argc, argv); // named after the executable, as is the desktop entry
     passOnHeldMessages(qtHandler);
+    translation.install();
 
     RealHost host;
     Program program(host);

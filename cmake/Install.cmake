@@ -56,4 +56,6 @@ results for every liquid. The interface is in Russian.")
 # Loaded at run time, so no linker dependency names them: the platform plugins,
 # the SVG image plugin and the fonts.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6svg6, fonts-liberation2")
+# Qt's own texts (a reading box's context menu) in Russian when present.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 include(CPack)

@@ -16,6 +16,8 @@ packages=(
   g++ cmake ninja-build # the build
   qt6-base-dev      # QtCore, QtGui, QtWidgets, QtTest, moc, uic
   qt6-svg-dev       # QtSvg, whose image plugin renders the drawings
+  qt6-tools-dev qt6-l10n-tools # qt_add_translations, lupdate and lrelease
+  qt6-translations-l10n        # Qt's own texts in Russian
   qt6-qpa-plugins   # xcb and offscreen platform plugins
   libxcb1-dev       # the X protocol's names for a destroyed window
   fonts-liberation2 # Cyrillic fonts metric-compatible with Arial and Times New Roman

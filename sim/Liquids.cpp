@@ -9,7 +9,7 @@ Liquids::Names Liquids::designedNames()
 {
     Names names;
     for (int i = 0; i < count; ++i)
-        names[i] = catalogue[i].name.toString();
+        names[i] = QString::fromUtf8(catalogue[i].name);
     return names;
 }
 

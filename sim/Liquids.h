@@ -12,10 +12,11 @@
 
 // One test liquid of the catalogue. Its catalogue index selects its results
 // list and is the value of `liquid` while it is selected; its id names it
-// whatever the language, its name is the designed Russian one.
+// whatever the language, its name is the designed Russian one (UTF-8, and the
+// source text of its translations).
 struct Liquid {
     QLatin1StringView id;
-    QStringView name;
+    const char *name;
     double k;               // flow coefficient: the column falls waterStep / k twips per tick
     Colour columnColour;    // testLiquid and liquidStream, fill and border
     Colour collectedColour; // collected, fill and border
@@ -25,15 +26,15 @@ namespace Liquids {
 
 // clang-format off
 inline constexpr Liquid catalogue[] = {
-    //  id                                  name                 k     column               collected
-    {QLatin1StringView("xylene"),       u"Ксилол",          0.6,  Colours::paleBlue,   Colours::paleBlue},
-    {QLatin1StringView("acetone"),      u"Ацетон",          0.3,  Colours::paleBlue,   Colours::paleBlue},
-    {QLatin1StringView("ethanol"),      u"Спирт этиловый",  1.22, Colours::paleBlue,   Colours::paleBlue},
-    {QLatin1StringView("serum"),        u"Сыворотка",       1.2,  Colours::darkYellow, Colours::olive},
-    {QLatin1StringView("plasma"),       u"Плазма",          2.4,  Colours::darkYellow, Colours::olive},
-    {QLatin1StringView("female-blood"), u"Кровь (жен.)",    3.9,  Colours::red,        Colours::darkRed},
+    //  id                              name                                            k     column               collected
+    {QLatin1StringView("xylene"),       QT_TRANSLATE_NOOP("Liquids", "Ксилол"),          0.6,  Colours::paleBlue,   Colours::paleBlue},
+    {QLatin1StringView("acetone"),      QT_TRANSLATE_NOOP("Liquids", "Ацетон"),          0.3,  Colours::paleBlue,   Colours::paleBlue},
+    {QLatin1StringView("ethanol"),      QT_TRANSLATE_NOOP("Liquids", "Спирт этиловый"),  1.22, Colours::paleBlue,   Colours::paleBlue},
+    {QLatin1StringView("serum"),        QT_TRANSLATE_NOOP("Liquids", "Сыворотка"),       1.2,  Colours::darkYellow, Colours::olive},
+    {QLatin1StringView("plasma"),       QT_TRANSLATE_NOOP("Liquids", "Плазма"),          2.4,  Colours::darkYellow, Colours::olive},
+    {QLatin1StringView("female-blood"), QT_TRANSLATE_NOOP("Liquids", "Кровь (жен.)"),    3.9,  Colours::red,        Colours::darkRed},
     // The same k as ethanol: male blood drains at ethanol's speed.
-    {QLatin1StringView("male-blood"),   u"Кровь (муж.)",    1.22, Colours::red,        Colours::darkRed},
+    {QLatin1StringView("male-blood"),   QT_TRANSLATE_NOOP("Liquids", "Кровь (муж.)"),    1.22, Colours::red,        Colours::darkRed},
 };
 // clang-format on
 

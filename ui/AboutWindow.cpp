@@ -38,8 +38,9 @@ AboutWindow::AboutWindow(QWidget *mainWindow, Hold hold)
     };
     draw(m_ui->leftStone, QStringLiteral(":/art/stone.svg"));
     draw(m_ui->rightStone, QStringLiteral(":/art/stone.svg"));
-    draw(m_ui->titleTop, QStringLiteral(":/art/title1.svg"));
-    draw(m_ui->titleBottom, QStringLiteral(":/art/title2.svg"));
+    // The title's words are drawn: each language has its own pictures.
+    draw(m_ui->titleTop, tr(":/art/title1.svg", "picture of the title's upper words"));
+    draw(m_ui->titleBottom, tr(":/art/title2.svg", "picture of the title's lower words"));
 
     const QString serif = QStringLiteral("Times New Roman");
     m_ui->purposeLabel->setFont(Fonts::font(QStringLiteral("Arial"), 8.25, true));

@@ -83,7 +83,7 @@ const Promise promises[] = {
     {"the shown list's items read back and sred1 is their mean", listReadsBackWithItsMean},
     {"the heading names the chosen liquid", // every pick here names a liquid
      [](const Exercise &f) {
-         return f.state().heading == Liquids::catalogue[f.state().liquid].name;
+         return f.state().heading == QString::fromUtf8(Liquids::catalogue[f.state().liquid].name);
      }},
 };
 

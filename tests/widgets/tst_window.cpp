@@ -13,6 +13,7 @@
 #include "ui/Flash.h"
 #include "ui/StartDrawings.h"
 #include "ui/TableWindow.h"
+#include "ui/Translation.h"
 #include "ui/WindowSystemWait.h"
 
 #include <QAccessible>
@@ -31,6 +32,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QStyleFactory>
+#include <QStyleOption>
 #include <QTimer>
 #include <QWindow>
 #include <QtMath>
@@ -53,6 +55,15 @@ QString titleOnServer(const QWidget &window)
     return line.section(u'"', 1, -2);
 }
 
+// The catalogue index of the liquid whose id is `id`.
+int liquidIndex(const char *id)
+{
+    for (int i = 0; i < Liquids::count; ++i)
+        if (Liquids::catalogue[i].id == QLatin1StringView(id))
+            return i;
+    qFatal("no liquid %s", id);
+}
+
 double luminance(QColor c)
 {
     const auto linear = [](double v) {
@@ -72,6 +83,7 @@ class TestWindow : public QObject
 {
     Q_OBJECT
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
     void startsFromEmbeddedDrawings(); // first: no other test has loaded a plugin yet
@@ -92,6 +104,7 @@ private slots:
     void inputInTheHoldIsDropped();
     void resultsList();
     void controlsAreWhole();
+    void captionsFit();
 
 private:
     void start();
@@ -116,6 +129,9 @@ private:
         };
         click("openTapButton");
     }
+    // The name the selector shows for the liquid of catalogue index `liquid`.
+    QString shownName(int liquid) { return m_program->exercise().liquidNames()[liquid]; }
+    void pick(int liquid) { pick(shownName(liquid)); }
     void pick(const QString &liquid)
     {
         auto *combo = child<QComboBox>("liquidSelector");
@@ -136,9 +152,20 @@ private:
         QCOMPARE(QProcess::execute(QStringLiteral("xdotool"), args), 0);
     }
 
+    std::unique_ptr<Translation> m_translation;
+    bool m_english = false; // the desktop's languages ask for English (LANGUAGE=en)
     std::unique_ptr<TestHost> m_host;
     std::unique_ptr<Program> m_program;
 };
+
+// The language as the program chooses it, with its numbers.
+void TestWindow::initTestCase()
+{
+    const auto language = Translation::choose(QLocale::system().uiLanguages());
+    m_english = language == Translation::Language::English;
+    m_translation = std::make_unique<Translation>(language);
+    m_translation->install();
+}
 
 void TestWindow::init()
 {
@@ -149,7 +176,9 @@ void TestWindow::start()
 {
     m_program.reset();
     m_host = std::make_unique<TestHost>();
-    m_program = std::make_unique<Program>(*m_host, QLocale(QLocale::Russian, QLocale::Russia));
+    m_program = std::make_unique<Program>(
+        *m_host, m_english ? QLocale(QLocale::English, QLocale::UnitedStates)
+                           : QLocale(QLocale::Russian, QLocale::Russia));
     m_program->showMainWindow();
     // A window manager that has just started may not focus a new window by itself.
     constexpr int patience = 30'000; // ms: a loaded machine maps windows slowly
@@ -209,7 +238,7 @@ void TestWindow::pictures()
     QWidget &window = m_program->mainWindow();
     QImage shown;
     if (picture == QLatin1String("flowing") || picture == QLatin1String("stopped")) {
-        pick(QStringLiteral("Плазма"));
+        pick(liquidIndex("plasma"));
         click("fillWaterButton", 4);
         click("fillLiquidButton", 4);
         const bool flowing = picture == QLatin1String("flowing");
@@ -239,10 +268,11 @@ void TestWindow::pictures()
         shown = onScreen(&table);
     } else {
         if (picture == QLatin1String("reversed")) { // with female blood's red film in the tube
-            pick(QStringLiteral("Кровь (жен.)"));
+            pick(liquidIndex("female-blood"));
             child<QLineEdit>("waterReadingBox")
                 ->setText(QStringLiteral("180")); // and a result in the list
-            child<QLineEdit>("liquidReadingBox")->setText(QStringLiteral("7,5"));
+            child<QLineEdit>("liquidReadingBox")
+                ->setText(m_program->exercise().locale().toString(7.5));
             click("computeButton");
             m_program->mainWindow()
                 .findChild<QAction *>(QStringLiteral("reverseScaleAction"))
@@ -253,6 +283,8 @@ void TestWindow::pictures()
     }
     // At 125 and 200 % the pictures show what rounds away at 100 %.
     const qreal scale = window.devicePixelRatioF();
+    if (m_english)
+        picture += QStringLiteral(".en");
     QVERIFY(
         matchesPicture(shown, scale == 1 ? picture : picture + QStringLiteral("@%1x").arg(scale)));
 }
@@ -342,8 +374,10 @@ void TestWindow::aboutStandsWhileFlowing()
     });
     click("openTapButton");
     resume.join();
-    QVERIFY(matchesPicture(shown, QStringLiteral("about")));
-    QCOMPARE(title, QStringLiteral("О программе Тальвен"));
+    QVERIFY(
+        matchesPicture(shown, m_english ? QStringLiteral("about.en") : QStringLiteral("about")));
+    QCOMPARE(title,
+             m_english ? QStringLiteral("About Talven") : QStringLiteral("О программе Тальвен"));
     QVERIFY2(held >= 5 && held < 5.5, qPrintable(QString::number(held)));
     QVERIFY(answeredInHold);
     QCOMPARE(ticksInHold, 0);                                        // the flow stood still
@@ -790,8 +824,8 @@ void TestWindow::resultsList()
 // shows its whole border, at the scale the test runs with.
 void TestWindow::controlsAreWhole()
 {
-    for (const Liquid &liquid : Liquids::catalogue) {
-        pick(liquid.name.toString()); // the heading's width follows the name
+    for (int liquid = 0; liquid < Liquids::count; ++liquid) {
+        pick(liquid); // the heading's width follows the name
         for (auto *frame : m_program->mainWindow().findChildren<QGroupBox *>()) {
             for (auto *control : frame->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
                 const QString where = frame->objectName() + u'/' + control->objectName();
@@ -817,6 +851,70 @@ void TestWindow::controlsAreWhole()
         QVERIFY2(darker({0, h / 2}, {1, 0}), name);      // the left border
         QVERIFY2(darker({w - 1, h / 2}, {-1, 0}), name); // the right border
     }
+}
+
+// Every caption, title and name shows whole in its place, in the language
+// and at the scale the test runs with: no text clipped or elided.
+void TestWindow::captionsFit()
+{
+    QWidget &window = m_program->mainWindow();
+    TableWindow table(window);
+    AboutWindow about(nullptr, [] {});
+    QStringList cut;
+    const auto fits = [&cut](const QWidget *w, const QString &text, int room) {
+        const int needed = w->fontMetrics().horizontalAdvance(QString(text).remove(u'&'));
+        if (needed > room)
+            cut << QStringLiteral("%1 \"%2\" needs %3 px, has %4")
+                       .arg(w->objectName(), text)
+                       .arg(needed)
+                       .arg(room);
+    };
+    for (QWidget *top : {&window, static_cast<QWidget *>(&table), static_cast<QWidget *>(&about)}) {
+        for (QLabel *label : top->findChildren<QLabel *>()) {
+            if (label->wordWrap()) {
+                const QRect needed = label->fontMetrics().boundingRect(
+                    label->contentsRect(), Qt::TextWordWrap | int(label->alignment()),
+                    label->text());
+                if (!label->contentsRect().contains(needed))
+                    cut << label->objectName() + QStringLiteral(" wraps out of its place");
+            } else if (label != m_program->mainWindow().findChild<QLabel *>(
+                                    QStringLiteral("meanLabel"))) { // elided by design
+                fits(label, label->text(), label->contentsRect().width());
+            }
+        }
+        for (QPushButton *button : top->findChildren<QPushButton *>()) {
+            QStyleOptionButton option;
+            option.initFrom(button);
+            fits(button, button->text(),
+                 button->style()
+                     ->subElementRect(QStyle::SE_PushButtonContents, &option, button)
+                     .width());
+        }
+        for (QGroupBox *frame : top->findChildren<QGroupBox *>()) {
+            QStyleOptionGroupBox option;
+            option.initFrom(frame);
+            option.text = frame->title();
+            option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
+            const QRect caption = frame->style()->subControlRect(QStyle::CC_GroupBox, &option,
+                                                                 QStyle::SC_GroupBoxLabel, frame);
+            fits(frame, frame->title(), frame->width() - caption.left());
+        }
+    }
+    auto *water = child<QLineEdit>("waterName");
+    QStyleOptionFrame boxOption;
+    boxOption.initFrom(water);
+    fits(water, water->text(),
+         water->style()->subElementRect(QStyle::SE_LineEditContents, &boxOption, water).width());
+    auto *selector = child<QComboBox>("liquidSelector");
+    for (int liquid = 0; liquid < Liquids::count; ++liquid)
+        fits(selector->lineEdit(), shownName(liquid), selector->lineEdit()->width());
+    for (int liquid = 0; liquid < Liquids::count; ++liquid) { // the heading sizes itself
+        pick(liquid);
+        auto *heading = child<QLabel>("headingLabel");
+        fits(heading, heading->text(),
+             heading->parentWidget()->contentsRect().right() - heading->x());
+    }
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u'\n')));
 }
 
 QTEST_MAIN(TestWindow)
