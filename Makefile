@@ -30,9 +30,10 @@ test:
 # that is meant to alter what the student sees.
 pictures:
 	@bash scripts/build.sh test asan tst_window
-	cd build/asan/tests && TALVEN_RENDER_PICTURES=1 ../../../tests/xvfb.sh --wm --a11y ./tst_window pictures aboutStandsWhileFlowing
-	cd build/asan/tests && TALVEN_RENDER_PICTURES=1 QT_SCALE_FACTOR=1.25 ../../../tests/xvfb.sh --wm ./tst_window pictures:flowing
-	cd build/asan/tests && TALVEN_RENDER_PICTURES=1 QT_SCALE_FACTOR=2 ../../../tests/xvfb.sh --wm ./tst_window pictures:flowing
+	cd build/asan/tests && LC_ALL=C.UTF-8 LANGUAGE= TALVEN_RENDER_PICTURES=1 ../../../tests/xvfb.sh --wm --a11y ./tst_window pictures aboutStandsWhileFlowing
+	cd build/asan/tests && LC_ALL=C.UTF-8 LANGUAGE= TALVEN_RENDER_PICTURES=1 QT_SCALE_FACTOR=1.25 ../../../tests/xvfb.sh --wm ./tst_window pictures:flowing
+	cd build/asan/tests && LC_ALL=C.UTF-8 LANGUAGE= TALVEN_RENDER_PICTURES=1 QT_SCALE_FACTOR=2 ../../../tests/xvfb.sh --wm ./tst_window pictures:flowing
+	cd build/asan/tests && LC_ALL=C.UTF-8 LANGUAGE=en TALVEN_RENDER_PICTURES=1 ../../../tests/xvfb.sh --wm --a11y ./tst_window pictures aboutStandsWhileFlowing
 	@echo "Rendered tests/pictures/*.png: look at them before committing."
 
 bench:

@@ -34,7 +34,7 @@ add_custom_target(talven-docs ALL DEPENDS ${_compressed_docs})
 install(FILES ${PROJECT_BINARY_DIR}/doc/talven.1.gz ${PROJECT_BINARY_DIR}/doc/talven-scenario.1.gz
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${PROJECT_BINARY_DIR}/doc/ru/talven.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/ru/man1)
-install(FILES ${PROJECT_BINARY_DIR}/doc/changelog.gz data/debian/copyright docs/model.md
+install(FILES ${PROJECT_BINARY_DIR}/doc/changelog.gz data/debian/copyright docs/model.md docs/model.en.md
         DESTINATION ${_docdir})
 
 # make package: a Debian package whose library dependencies dpkg-shlibdeps computes.

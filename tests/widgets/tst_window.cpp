@@ -84,6 +84,7 @@ class TestWindow : public QObject
     Q_OBJECT
 private slots:
     void initTestCase();
+    void languageFollowsTheDesktop();
     void init();
     void cleanup();
     void startsFromEmbeddedDrawings(); // first: no other test has loaded a plugin yet
@@ -165,6 +166,22 @@ void TestWindow::initTestCase()
     m_english = language == Translation::Language::English;
     m_translation = std::make_unique<Translation>(language);
     m_translation->install();
+}
+
+// English where the desktop's list names it before Russian; the designed
+// Russian for every other list, C and none included.
+void TestWindow::languageFollowsTheDesktop()
+{
+    using L = Translation::Language;
+    const auto choose = [](const char *tags) {
+        return Translation::choose(QString::fromLatin1(tags).split(u':', Qt::SkipEmptyParts));
+    };
+    QCOMPARE(choose(""), L::Russian);
+    QCOMPARE(choose("C"), L::Russian);
+    QCOMPARE(choose("kk-KZ:de-DE"), L::Russian);
+    QCOMPARE(choose("ru-RU:en-US"), L::Russian);
+    QCOMPARE(choose("de:en-GB:ru"), L::English);
+    QCOMPARE(choose("en"), L::English);
 }
 
 void TestWindow::init()
