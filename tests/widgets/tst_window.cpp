@@ -932,6 +932,10 @@ void TestWindow::captionsFit()
              heading->parentWidget()->contentsRect().right() - heading->x());
     }
     QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u'\n')));
+    // Qt's own texts, such as a reading box's context menu, speak the language too.
+    const std::unique_ptr<QMenu> menu(
+        child<QLineEdit>("waterReadingBox")->createStandardContextMenu());
+    QCOMPARE(menu->actions().constFirst()->text().startsWith(QLatin1String("&Undo")), m_english);
 }
 
 QTEST_MAIN(TestWindow)
