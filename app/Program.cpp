@@ -6,7 +6,6 @@
 #include "app/Centring.h"
 #include "ui/Accessibility.h"
 #include "ui/DesktopStyle.h"
-#include "ui/Drawings.h"
 #include "ui/Fonts.h"
 #include "ui/Translation.h"
 
@@ -18,8 +17,6 @@ Program::Program(FlowHost &host, const QLocale &locale) : m_exercise(host, local
 {
     // The selector steers the flow by the names it shows.
     m_exercise.setLiquidNames(Translation::liquidNames());
-    // The drawings that app/CMakeLists.txt has the build decode and embed.
-    Drawings::useEmbedded(QStringLiteral(":/drawings.bin"));
     // The designed font (MS Sans Serif 8.25 pt, through its stand-in) for
     // every window, menu and tool tip, so that no other family is ever loaded.
     QApplication::setFont(Fonts::font(QStringLiteral("MS Sans Serif"), 8.25));

@@ -3,6 +3,8 @@
 
 #include "ui/DesktopStyle.h"
 
+#include "ui/Drawings.h"
+
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QPainter>
@@ -87,14 +89,14 @@ public:
 private:
     // Fusion draws a group box's frame from its own picture, which it loads
     // by file name; finding the format of a named file loads every image
-    // format plugin, a tenth of the program's start. The build embeds the
-    // picture decoded, and the frame is drawn from it as Qt 6.4's
+    // format plugin, a tenth of the program's start. Here the picture is read
+    // as the PNG it is, and the frame is drawn from it as Qt 6.4's
     // QFusionStyle::drawPrimitive(PE_FrameGroupBox) draws it: the picture at
     // fusionGroupBoxFrame stretched with qDrawBorderPixmap and margins of 6,
     // from 3 pixels below the title. tst_window compares the two drawings, so
     // a Qt that draws otherwise fails the tests.
-    const QPixmap m_groupBoxFrame = // null without the embedded picture: Fusion draws
-        QPixmap::fromImage(Drawings::embedded(QString(fusionGroupBoxFrame)));
+    const QPixmap m_groupBoxFrame =
+        QPixmap::fromImage(Drawings::readPng(QString(fusionGroupBoxFrame)));
 
     // Below the title, as every frame of this program has one.
     QRect groupBoxFrameRect(const QStyleOption *option) const
@@ -121,9 +123,4 @@ void DesktopStyle::drawFocusOutline(QPainter &painter, const QRect &r, const QCo
          {QRect(r.left(), r.top(), r.width(), 1), QRect(r.left(), r.bottom(), r.width(), 1),
           QRect(r.left(), r.top(), 1, r.height()), QRect(r.right(), r.top(), 1, r.height())})
         painter.fillRect(side, colour);
-}
-
-std::vector<Drawings::Order> DesktopStyle::drawingsAtStart()
-{
-    return {{QString(fusionGroupBoxFrame), {}}};
 }

@@ -3,8 +3,6 @@
 
 #pragma once
 
-#include "ui/Drawings.h"
-
 class QColor;
 class QPainter;
 class QRect;
@@ -19,8 +17,5 @@ void install();
 // The focus outline: one pixel inside `rect` on all four sides, filled rather
 // than stroked so that no side rounds away at 125 or 150 %.
 void drawFocusOutline(QPainter &painter, const QRect &rect, const QColor &colour);
-
-// The pictures the style draws at start, for the build to embed.
-std::vector<Drawings::Order> drawingsAtStart();
 
 } // namespace DesktopStyle

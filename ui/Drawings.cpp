@@ -3,61 +3,25 @@
 
 #include "ui/Drawings.h"
 
-#include <QDataStream>
+#include "scene/Scene.h"
+#include "ui/ApparatusView.h"
+
+#include <QFileInfo>
 #include <QImageReader>
 #include <QResource>
+#include <cstring>
 
 namespace {
-
 constexpr QImage::Format format = QImage::Format_ARGB32_Premultiplied;
-
-struct Embedded {
-    QString file;
-    QImage image;
-};
-
-QString embeddedResource; // none until the program names it
-
-// The build's images, read once and used in place: each as file name, size,
-// padding and pixel rows that start on a four-byte boundary.
-const std::vector<Embedded> &embeddedImages()
-{
-    static const std::vector<Embedded> images = [] {
-        std::vector<Embedded> read;
-        if (embeddedResource.isEmpty())
-            return read;
-        const QResource resource(embeddedResource);
-        if (resource.compressionAlgorithm() != QResource::NoCompression)
-            return read; // a missing resource reads as no data
-        const uchar *data = resource.data();
-        const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data),
-                                                         qsizetype(resource.size()));
-        QDataStream in(bytes);
-        while (!in.atEnd()) {
-            QString name;
-            QSize size;
-            quint8 padding{};
-            in >> name >> size >> padding;
-            in.skipRawData(padding);
-            const uchar *pixels = data + in.device()->pos();
-            const int length = size.width() * size.height() * 4;
-            if (in.status() != QDataStream::Ok || in.skipRawData(length) != length)
-                break;
-            if (quintptr(pixels) % 4 != 0)
-                break; // QImage needs whole pixels on four-byte boundaries
-            read.push_back(
-                {name, QImage(pixels, size.width(), size.height(), size.width() * 4, format)});
-        }
-        return read;
-    }();
-    return images;
-}
-
+const QString iconFile = QStringLiteral(":/art/talven.svg");
+constexpr QSize iconSize(64, 64); // a window manager scales it to its needs
 } // namespace
 
-void Drawings::useEmbedded(const QString &resource)
+std::vector<Drawings::Order> Drawings::atStart()
 {
-    embeddedResource = resource;
+    std::vector<Order> drawings = ApparatusView::drawingsOf(Scene(), 1);
+    drawings.push_back({iconFile, iconSize});
+    return drawings;
 }
 
 // Through QtSvg's image plugin, which the program loads only when it renders
@@ -70,38 +34,36 @@ QImage Drawings::render(const QString &svgFile, QSize pixels)
     return image.isNull() ? image : image.convertToFormat(format);
 }
 
-QImage Drawings::embedded(const QString &file, QSize pixels)
+QByteArray Drawings::pixelsOf(const QImage &image)
 {
-    for (const Embedded &e : embeddedImages()) {
-        if (e.file == file && (pixels.isEmpty() || e.image.size() == pixels))
-            return e.image;
-    }
-    return {};
+    const QImage converted = image.convertToFormat(format);
+    return {reinterpret_cast<const char *>(converted.constBits()), converted.sizeInBytes()};
+}
+
+QString Drawings::builtName(const QString &svgFile)
+{
+    return QStringLiteral(":/drawn/") + QFileInfo(svgFile).completeBaseName();
 }
 
 QImage Drawings::image(const QString &svgFile, QSize pixels)
 {
-    const QImage made = embedded(svgFile, pixels);
-    return made.isNull() ? render(svgFile, pixels) : made;
+    const QResource built(builtName(svgFile));
+    QImage image(pixels, format);
+    if (built.compressionAlgorithm() != QResource::NoCompression || image.isNull() ||
+        built.size() != image.sizeInBytes())
+        return render(svgFile, pixels); // none of this size: a missing resource is empty
+    std::memcpy(image.bits(), built.data(), size_t(image.sizeInBytes()));
+    return image;
 }
 
-QByteArray Drawings::encode(const std::vector<Order> &orders)
+QImage Drawings::readPng(const QString &file)
 {
-    QByteArray encoded;
-    QDataStream out(&encoded, QIODevice::WriteOnly);
-    for (const Order &order : orders) {
-        const QImage image = order.file.endsWith(QLatin1String(".svg"))
-                                 ? render(order.file, order.pixels)
-                                 : QImage(order.file).convertToFormat(format);
-        if (image.isNull())
-            continue; // the program draws without it
-        out << order.file << image.size();
-        // Pads what follows the padding's own byte to a multiple of four.
-        const int padding = int(-(encoded.size() + 1) & 3);
-        out << quint8(padding);
-        out.writeRawData("\0\0\0", padding);
-        out.writeRawData(reinterpret_cast<const char *>(image.constBits()),
-                         int(image.sizeInBytes()));
-    }
-    return encoded;
+    QImageReader reader(file, "png");
+    reader.setAutoDetectImageFormat(false); // else every plugin is asked
+    return reader.read();
+}
+
+QIcon Drawings::programIcon()
+{
+    return QIcon(QPixmap::fromImage(image(iconFile, iconSize)));
 }

@@ -3,38 +3,41 @@
 
 #pragma once
 
-#include <QByteArray>
+#include <QIcon>
 #include <QImage>
 #include <QString>
 #include <vector>
 
-// Pictures as images of a size in device pixels. The ones the main window
-// shows at start at 100 % are decoded by the build and embedded in the
-// program (app/: talven-render-drawings, the resource, Program), so that the
-// start parses no SVG and loads no image format plugin; any other, and every
-// one in a program that embeds none, is rendered when asked for.
+// Pictures as images of a size in device pixels. The build renders the
+// drawings the main window shows at start at 100 % into the resources as
+// their bare pixels (:/drawn/NAME, app/CMakeLists.txt), so that the start
+// neither parses SVG nor reads an image file; any other is rendered from its
+// SVG drawing when first asked for.
 namespace Drawings {
 
 struct Order {
-    QString file; // an SVG drawing, or a picture in a format Qt reads
-    QSize pixels; // for a drawing; a picture keeps its own size
+    QString file; // an SVG drawing
+    QSize pixels;
 };
 
-// Where the build's decoded drawings are, as encode() wrote them: to be
-// called once, before the first drawing is asked for.
-void useEmbedded(const QString &resource);
+// The drawings the build renders: the apparatus at 100 % and the icon.
+std::vector<Order> atStart();
 
 // The SVG drawing rendered now; null if the file holds none.
 QImage render(const QString &svgFile, QSize pixels);
 
-// The embedded image of a file, of that size if one is given; null if the
-// build made none.
-QImage embedded(const QString &file, QSize pixels = {});
+// The bare pixels of an image, and the resource the build writes them to.
+QByteArray pixelsOf(const QImage &image);
+QString builtName(const QString &svgFile);
 
-// The embedded image if there is one, else the SVG drawing rendered now.
+// The build's rendering if it has this size, else the drawing rendered now.
 QImage image(const QString &svgFile, QSize pixels);
 
-// For the build: the orders' images in the form embedded() reads.
-QByteArray encode(const std::vector<Order> &orders);
+// A PNG picture. Finding the format of a named file would load every image
+// format plugin; this does not.
+QImage readPng(const QString &file);
+
+// The watering can as the build rendered it.
+QIcon programIcon();
 
 } // namespace Drawings

@@ -10,9 +10,9 @@
 #include "sim/Exercise.h"
 #include "ui/Accessibility.h"
 #include "ui/ApparatusView.h"
+#include "ui/Drawings.h"
 #include "ui/Flash.h"
 #include "ui/Fonts.h"
-#include "ui/StartDrawings.h"
 #include "ui_MainWindow.h"
 
 #include <QAccessible>
@@ -32,7 +32,7 @@ MainWindow::MainWindow(Exercise &form, QWidget *parent)
     // A fixed window: minimise and close, no maximise.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setWindowIcon(StartDrawings::programIcon());
+    setWindowIcon(Drawings::programIcon());
 
     m_apparatus = new ApparatusView(form.state().scene, m_ui->centralwidget);
     m_apparatus->setGeometry(QRect(QPoint(0, 0), m_apparatus->sizeHint()));

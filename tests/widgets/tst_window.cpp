@@ -5,13 +5,13 @@
 // manager: what the screen shows, the keyboard, the about window, the dark
 // scheme and the screen reader.
 #include "scene/Geometry.h"
+#include "scene/Scene.h"
 #include "sim/Apparatus.h"
 #include "sim/Exercise.h"
 #include "tests/widgets/Window.h"
 #include "ui/ApparatusView.h"
 #include "ui/Drawings.h"
 #include "ui/Flash.h"
-#include "ui/StartDrawings.h"
 #include "ui/TableWindow.h"
 #include "ui/Translation.h"
 #include "ui/WindowSystemWait.h"
@@ -31,6 +31,7 @@
 #include <QPaintEvent>
 #include <QProcess>
 #include <QPushButton>
+#include <QResource>
 #include <QStyleFactory>
 #include <QStyleOption>
 #include <QTimer>
@@ -87,7 +88,7 @@ private slots:
     void languageFollowsTheDesktop();
     void init();
     void cleanup();
-    void startsFromEmbeddedDrawings(); // first: no other test has loaded a plugin yet
+    void startsFromRenderedDrawings(); // first: no other test has loaded a plugin yet
     void pictures_data();
     void pictures();
     void tickRepaintsOnlyTheLiquid();
@@ -210,22 +211,20 @@ void TestWindow::cleanup()
     QApplication::setPalette(QApplication::style()->standardPalette());
 }
 
-// The window starts from what the build embedded, without an image format
-// plugin, and what was embedded is what rendering gives.
-void TestWindow::startsFromEmbeddedDrawings()
+// The window starts from what the build rendered, without an image format
+// plugin, and the build's rendering is the drawing's.
+void TestWindow::startsFromRenderedDrawings()
 {
     m_program->mainWindow().repaint();
     QFile maps(QStringLiteral("/proc/self/maps"));
     QVERIFY(maps.open(QIODevice::ReadOnly));
     QVERIFY(!maps.readAll().contains("/imageformats/"));
-    for (const Drawings::Order &order : StartDrawings::list()) {
-        const QImage embedded = Drawings::embedded(order.file, order.pixels);
-        QVERIFY2(!embedded.isNull(), qPrintable(order.file));
-        const QImage made = order.pixels.isEmpty() ? QImage(order.file)
-                                                   : Drawings::render(order.file, order.pixels);
-        QCOMPARE(embedded, made.convertToFormat(embedded.format()));
+    for (const Drawings::Order &order : Drawings::atStart()) {
+        QVERIFY2(QResource(Drawings::builtName(order.file)).size() > 0, qPrintable(order.file));
+        QCOMPARE(Drawings::image(order.file, order.pixels),
+                 Drawings::render(order.file, order.pixels));
     }
-    // The frames drawn from the embedded picture are Fusion's own.
+    // The frames drawn from Fusion's picture read as PNG are Fusion's own.
     const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("fusion")));
     const auto frame = [](QStyle *style) {
         QGroupBox box(QStringLiteral("Левый сосуд"));
