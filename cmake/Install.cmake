@@ -52,7 +52,8 @@ set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
 stands a two-tube viscometer with water and one of seven test liquids, from
 acetone to blood; the student lets both columns fall, reads the falls off the
 scales and has the program compute the relative viscosity and the mean of the
-results for every liquid. The interface is in Russian.")
+results for every liquid. The interface is in Russian, or in English where the
+desktop's languages put English first.")
 # Loaded at run time, so no linker dependency names them: the platform plugins,
 # the SVG image plugin and the fonts.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6svg6, fonts-liberation2")
