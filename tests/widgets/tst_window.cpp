@@ -572,12 +572,18 @@ void TestWindow::apparatusTakesTheFocus()
 // moment, the tap with both tubes empty as the box to correct.
 void TestWindow::refusalIsSeen()
 {
+    // The ring's inner two of its three pixels on each side (the outer one may
+    // fall between device pixels at 125 %).
     const auto ringed = [](QWidget *control) {
-        const QImage around = onScreen(control, control->rect().adjusted(-2, -2, 2, 2));
-        const QRgb middle = around.pixel(around.width() / 2, around.height() / 2);
-        return around.pixel(around.width() / 2, 0) == Flash::colour &&
-               around.pixel(0, around.height() / 2) == Flash::colour &&
-               qRed(middle) > qGreen(middle) + 20; // tinted within
+        const QImage around = onScreen(control, control->rect().adjusted(-3, -3, 3, 3));
+        const int w = around.width(), h = around.height();
+        const QRgb middle = around.pixel(w / 2, h / 2);
+        bool whole = true;
+        for (int i = 1; i < 3; ++i)
+            for (QPoint p : {QPoint(w / 2, i), QPoint(i, h / 2), QPoint(w / 2, h - 1 - i),
+                             QPoint(w - 1 - i, h / 2)})
+                whole = whole && around.pixel(p) == Flash::colour;
+        return whole && qRed(middle) > qGreen(middle) + 20; // tinted within
     };
     QWidget *open = child("openTapButton"), *ll = child<QLineEdit>("liquidReadingBox");
     child<QLineEdit>("waterReadingBox")->setText(QStringLiteral("1"));
