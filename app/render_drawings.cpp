@@ -17,7 +17,8 @@ int main(int argc, char *argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     for (const Drawings::Order &order : Drawings::atStart()) {
-        QFile out(app.arguments().value(1) + u'/' + QFileInfo(order.file).completeBaseName());
+        QFile out(app.arguments().value(1) + u'/' +
+                  QFileInfo(Drawings::builtName(order.file)).fileName());
         const QByteArray pixels = Drawings::pixelsOf(Drawings::render(order.file, order.pixels));
         if (!out.open(QIODevice::WriteOnly) || out.write(pixels) != pixels.size()) {
             std::fprintf(stderr, "talven-render-drawings: cannot write %s: %s\n",
